@@ -1,0 +1,27 @@
+#include "app/time_format.h"
+
+#include <cstdio>
+
+#include "resources/string_table.h"
+
+namespace kestrivane {
+
+std::string FormatTimeOfDay(int16_t hour, int16_t minute, bool use24Hour) {
+  char text[32];
+  if (use24Hour) {
+    std::snprintf(text, sizeof text, LoadString(IDS_TIME_24H), hour, minute);
+    return text;
+  }
+  char letter = 'A';
+  int shownHour = hour;
+  if (hour == 12) {
+    letter = 'P';
+  } else if (hour > 12) {
+    letter = 'P';
+    shownHour = hour - 12;
+  }
+  std::snprintf(text, sizeof text, LoadString(IDS_TIME_12H), shownHour, minute, letter);
+  return text;
+}
+
+}  // namespace kestrivane

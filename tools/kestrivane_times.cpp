@@ -1,0 +1,57 @@
+// kestrivane-times: one day's prayer times (or the Qiblah bearing) for a
+// location, from the command line.
+
+#include <ctime>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "kestrivane/version.h"
+#include "tools/times_options.h"
+#include "tools/times_report.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: kestrivane-times [--date YYYY-MM-DD] [--lat D:MM{N|S}] [--lon D:MM{E|W}]\n"
+    "                        [--tz HOURS] [--alt METRES] [--fiqh shafii|hanafi]\n"
+    "                        [--fajr DEG] [--isha DEG] [--dst] [--24h] [--json]\n"
+    "                        [--qiblah] [--version]\n";
+
+kestrivane::CivilDate Today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return {static_cast<int16_t>(local.tm_year + 1900), static_cast<int16_t>(local.tm_mon + 1),
+          static_cast<int16_t>(local.tm_mday)};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace kestrivane;
+  const ParsedTimesOptions parsed = ParseTimesOptions(std::vector<std::string>(argv + 1, argv + argc));
+  if (!parsed.ok()) {
+    std::cerr << "kestrivane-times: " << parsed.error << '\n';
+    return 2;
+  }
+  const TimesOptions& options = parsed.options;
+  if (options.help) {
+    std::cout << kUsage;
+    return 0;
+  }
+  if (options.version) {
+    std::cout << "kestrivane-times " << kVersionString << '\n';
+    return 0;
+  }
+
+  const TimesSettings settings = ResolveSettings(options, Today());
+  if (options.json) {
+    WriteJson(std::cout, settings.date, ComputeTimes(settings), ComputeQiblah(settings));
+  } else if (options.qiblah) {
+    WritePlainQiblah(std::cout, ComputeQiblah(settings));
+  } else {
+    WritePlainTimes(std::cout, ComputeTimes(settings), settings.use24Hour);
+  }
+  return std::cout.good() ? 0 : 1;
+}

@@ -1,0 +1,56 @@
+#pragma once
+// Command line of kestrivane-times: parsing and validation, no output.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kestrivane {
+
+struct CivilDate {
+  int16_t year = 0;
+  int16_t month = 0;
+  int16_t day = 0;
+};
+
+// Degrees and minutes with a hemisphere letter, as the location stores them.
+struct Coordinate {
+  int16_t degrees = 0;
+  int16_t minutes = 0;
+  char hemisphere = 'N';
+};
+
+// Each setting is optional: an absent one falls back to the defaults (or,
+// later, to a settings file), a given one overrides them.
+struct TimesOptions {
+  std::optional<CivilDate> date;
+  std::optional<Coordinate> latitude;
+  std::optional<Coordinate> longitude;
+  std::optional<double> timeZone;
+  std::optional<uint16_t> altitude;
+  std::optional<int32_t> fiqh;
+  std::optional<int32_t> fajrAngle;
+  std::optional<int32_t> ishaAngle;
+  bool daylightSaving = false;
+  bool use24Hour = false;
+  bool json = false;
+  bool qiblah = false;
+  bool version = false;
+  bool help = false;
+};
+
+struct ParsedTimesOptions {
+  TimesOptions options;
+  std::string error;  // one line naming the argument and its allowed form; empty on success
+  bool ok() const { return error.empty(); }
+};
+
+ParsedTimesOptions ParseTimesOptions(const std::vector<std::string>& arguments);
+
+// Single-value parsers, shared with other command-line tools.
+std::optional<CivilDate> ParseDate(const std::string& text);
+std::optional<Coordinate> ParseCoordinate(const std::string& text, int maxDegrees,
+                                          char positive, char negative);
+
+}  // namespace kestrivane
