@@ -38,17 +38,17 @@ class HourAngle {
 
 }  // namespace
 
-DayGeometry ComputeDayGeometry(double latitude, double longitude, double timeZone,
-                               double altitude, int32_t fiqh, double fajrAngle, double ishaAngle,
-                               int16_t year, int16_t month, int16_t day, int32_t daylightSaving) {
+DayGeometry ComputeDayGeometry(double latitude, double longitude, double timeZone, double altitude,
+                               int32_t fiqh, double fajrAngle, double ishaAngle, int16_t year,
+                               int16_t month, int16_t day, int32_t daylightSaving) {
   DayGeometry g;
   const double shadowFactor = fiqh != 0 ? 2.0 : 1.0;
 
   g.dayIndex = DayIndex(year, month, day);
   g.declination = SunDeclination(year, g.dayIndex);
   g.equationOfTime = EquationOfTime(g.dayIndex);
-  g.noon = (15 * timeZone - RadToDeg(longitude)) * kOneFifteenth +
-           g.equationOfTime * kOneSixtieth + 12.0;
+  g.noon = (15 * timeZone - RadToDeg(longitude)) * kOneFifteenth + g.equationOfTime * kOneSixtieth +
+           12.0;
 
   const HourAngle hourAngle(g.declination, latitude);
 
@@ -82,8 +82,8 @@ DayGeometry ComputeDayGeometry(double latitude, double longitude, double timeZon
 void PrayerCalculator(PrayerTimes& times, double latitude, double longitude, double timeZone,
                       double altitude, int32_t fiqh, double fajrAngle, double ishaAngle,
                       int16_t year, int16_t month, int16_t day, int32_t daylightSaving) {
-  const DayGeometry g = ComputeDayGeometry(latitude, longitude, timeZone, altitude, fiqh,
-                                           fajrAngle, ishaAngle, year, month, day, daylightSaving);
+  const DayGeometry g = ComputeDayGeometry(latitude, longitude, timeZone, altitude, fiqh, fajrAngle,
+                                           ishaAngle, year, month, day, daylightSaving);
   const double fractional[kPrayerCount] = {
       g.noon - g.fajrOffset, g.noon - g.halfDayArc, g.noon,
       g.noon + g.asrOffset,  g.noon + g.halfDayArc, g.noon + g.ishaOffset,

@@ -32,9 +32,9 @@ struct DayGeometry {
   double asrOffset = 0;
 };
 
-DayGeometry ComputeDayGeometry(double latitude, double longitude, double timeZone,
-                               double altitude, int32_t fiqh, double fajrAngle, double ishaAngle,
-                               int16_t year, int16_t month, int16_t day, int32_t daylightSaving);
+DayGeometry ComputeDayGeometry(double latitude, double longitude, double timeZone, double altitude,
+                               int32_t fiqh, double fajrAngle, double ishaAngle, int16_t year,
+                               int16_t month, int16_t day, int32_t daylightSaving);
 
 void PrayerCalculator(PrayerTimes& times, double latitude, double longitude, double timeZone,
                       double altitude, int32_t fiqh, double fajrAngle, double ishaAngle,

@@ -22,9 +22,7 @@ struct PrayerTimes {
   std::array<PrayerTime, kPrayerCount> times{};
 
   PrayerTime& operator[](int prayer) { return times[static_cast<std::size_t>(prayer)]; }
-  const PrayerTime& operator[](int prayer) const {
-    return times[static_cast<std::size_t>(prayer)];
-  }
+  const PrayerTime& operator[](int prayer) const { return times[static_cast<std::size_t>(prayer)]; }
   friend bool operator==(const PrayerTimes&, const PrayerTimes&) = default;
 };
 

@@ -11,12 +11,20 @@ TEST(FormatTimeOfDay, BothClocks) {
     bool use24Hour;
     const char* text;
   } cases[] = {
-      {4, 5, true, "04:05"},         {13, 30, true, "13:30"},      {0, 15, true, "00:15"},
-      {4, 5, false, " 4:05 A.M."},   {12, 30, false, "12:30 P.M."}, {13, 30, false, " 1:30 P.M."},
-      {0, 15, false, " 0:15 A.M."},  {11, 5, false, "11:05 A.M."}, {12, 0, false, "12:00 P.M."},
+      {4, 5, true, "04:05"},
+      {13, 30, true, "13:30"},
+      {0, 15, true, "00:15"},
+      {4, 5, false, " 4:05 A.M."},
+      {12, 30, false, "12:30 P.M."},
+      {13, 30, false, " 1:30 P.M."},
+      {0, 15, false, " 0:15 A.M."},
+      {11, 5, false, "11:05 A.M."},
+      {12, 0, false, "12:00 P.M."},
       {23, 59, false, "11:59 P.M."},
       // Out-of-day values are shown as they come.
-      {24, 5, false, "12:05 P.M."},  {25, 0, true, "25:00"},       {0, -15, false, " 0:-15 A.M."},
+      {24, 5, false, "12:05 P.M."},
+      {25, 0, true, "25:00"},
+      {0, -15, false, " 0:-15 A.M."},
       {-1, -30, true, "-1:-30"},
   };
   for (const auto& c : cases) {

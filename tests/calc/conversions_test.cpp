@@ -16,14 +16,11 @@ struct SplitCase {
 
 TEST(SplitHours, TruncatesTowardZeroAndNeverWraps) {
   const SplitCase cases[] = {
-      {5.5, 5, 30},
-      {12.999, 12, 59},  // never rounded up to 13:00
-      {12.2, 12, 11},    // 12.2 - 12 is just below 0.2
-      {24.5, 24, 30},    // no wrap at midnight
-      {-0.25, 0, -15},   // both parts toward zero, not floored
-      {-1.5, -1, -30},
-      {0.0, 0, 0},
-      {12.283046, 12, 16},
+      {5.5, 5, 30},    {12.999, 12, 59},  // never rounded up to 13:00
+      {12.2, 12, 11},                     // 12.2 - 12 is just below 0.2
+      {24.5, 24, 30},                     // no wrap at midnight
+      {-0.25, 0, -15},                    // both parts toward zero, not floored
+      {-1.5, -1, -30}, {0.0, 0, 0},      {12.283046, 12, 16},
   };
   for (const auto& c : cases) {
     int16_t hour = 99, minute = 99;
@@ -64,7 +61,7 @@ TEST(Calendar, DaysInMonthAndDayIndex) {
 
   const struct {
     int16_t year, month, day, index;
-  } cases[] = {{2000, 1, 1, 0},    {1999, 3, 1, 59},    {2000, 3, 1, 60}, {1999, 12, 31, 364},
+  } cases[] = {{2000, 1, 1, 0},     {1999, 3, 1, 59},  {2000, 3, 1, 60},   {1999, 12, 31, 364},
                {2000, 12, 31, 365}, {2000, 3, 15, 74}, {1999, 11, 3, 306}, {2000, 6, 21, 172}};
   for (const auto& c : cases) {
     EXPECT_EQ(DayIndex(c.year, c.month, c.day), c.index)

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-
 #include <string>
 
 #include "calc/conversions.h"
@@ -90,8 +89,8 @@ TEST(PrayerCalculator, IntermediateValuesOfTheEquinoxCase) {
   const double lat = Radians(33, 40, false);
   const double lon = Radians(73, 10, false);
   for (const auto& [fiqh, asr] : {std::pair{0, 3.398395}, std::pair{1, 4.255918}}) {
-    const DayGeometry g = ComputeDayGeometry(lat, lon, 5, 550, fiqh, DegToRad(18), DegToRad(18),
-                                             2000, 3, 15, 0);
+    const DayGeometry g =
+        ComputeDayGeometry(lat, lon, 5, 550, fiqh, DegToRad(18), DegToRad(18), 2000, 3, 15, 0);
     EXPECT_EQ(g.dayIndex, 74);
     EXPECT_NEAR(g.declination, -0.040071480, 5e-10);
     EXPECT_NEAR(g.equationOfTime, 9.649402, 5e-7);
@@ -120,8 +119,8 @@ TEST(PrayerCalculator, DaylightSavingShiftsEveryTimeByOneHourOnly) {
 TEST(PrayerCalculator, PolarNightUsesTheFallbacksAroundNoon) {
   // 89° N in midwinter: the sun stays below -18°, so no sunrise, no Asr,
   // and twilight is a seventh of the night.
-  const DayCase c{"north89_polar_night", {89, 0, 'N', 0, 0, 'E', 0, 0}, 0, 18, 18, 2000, 12, 21,
-                  0, ""};
+  const DayCase c{
+      "north89_polar_night", {89, 0, 'N', 0, 0, 'E', 0, 0}, 0, 18, 18, 2000, 12, 21, 0, ""};
   const PrayerTimes t = Compute(c);
   EXPECT_EQ(t[Shurooq], t[Zuhr]);
   EXPECT_EQ(t[Maghrib], t[Zuhr]);
@@ -149,8 +148,8 @@ TEST(PrayerCalculator, TimesPastMidnightAreNotWrapped) {
 
 TEST(PrayerCalculator, PoleGivesNoCrossingAndNoNaN) {
   for (int16_t month = 1; month <= 12; ++month) {
-    const DayGeometry g = ComputeDayGeometry(DegToRad(90), 0, 0, 0, 1, DegToRad(18),
-                                             DegToRad(18), 2000, month, 15, 0);
+    const DayGeometry g = ComputeDayGeometry(DegToRad(90), 0, 0, 0, 1, DegToRad(18), DegToRad(18),
+                                             2000, month, 15, 0);
     EXPECT_EQ(g.halfDayArc, 0.0) << month;
     EXPECT_EQ(g.fajrOffset, 24.0 * 0.14285714285714285) << month;
     EXPECT_FALSE(std::isnan(g.asrOffset)) << month;

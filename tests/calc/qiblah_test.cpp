@@ -50,7 +50,7 @@ TEST(Qiblah, ReferenceBearings) {
 TEST(Qiblah, OnTheTargetsMeridian) {
   const double lon = Radians(39, 49, false);
   EXPECT_EQ(Shown(QiblahDirection(Radians(40, 0, false), lon)), 180);  // north of it
-  EXPECT_EQ(Shown(QiblahDirection(Radians(5, 0, false), lon)), 0);    // south of it
+  EXPECT_EQ(Shown(QiblahDirection(Radians(5, 0, false), lon)), 0);     // south of it
 }
 
 TEST(InitialBearing, DegenerateAndWrappedCases) {
