@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "kestrivane/version.h"
+#include "settings/locations_document.h"
+#include "tools/prefs_dump.h"
 #include "tools/times_options.h"
 #include "tools/times_report.h"
 
@@ -16,7 +18,13 @@ constexpr const char* kUsage =
     "usage: kestrivane-times [--date YYYY-MM-DD] [--lat D:MM{N|S}] [--lon D:MM{E|W}]\n"
     "                        [--tz HOURS] [--alt METRES] [--fiqh shafii|hanafi]\n"
     "                        [--fajr DEG] [--isha DEG] [--dst] [--24h] [--json]\n"
-    "                        [--qiblah] [--version]\n";
+    "                        [--qiblah] [--prefs FILE] [--dump-prefs FILE] [--version]\n";
+
+// The settings are only read here; nothing is reported through it.
+class SilentReporter : public kestrivane::SettingsReporter {
+ public:
+  void ReportError(const std::string&) override {}
+};
 
 kestrivane::CivilDate Today() {
   const std::time_t now = std::time(nullptr);
@@ -30,7 +38,8 @@ kestrivane::CivilDate Today() {
 
 int main(int argc, char** argv) {
   using namespace kestrivane;
-  const ParsedTimesOptions parsed = ParseTimesOptions(std::vector<std::string>(argv + 1, argv + argc));
+  const ParsedTimesOptions parsed =
+      ParseTimesOptions(std::vector<std::string>(argv + 1, argv + argc));
   if (!parsed.ok()) {
     std::cerr << "kestrivane-times: " << parsed.error << '\n';
     return 2;
@@ -45,7 +54,32 @@ int main(int argc, char** argv) {
     return 0;
   }
 
-  const TimesSettings settings = ResolveSettings(options, Today());
+  SilentReporter silent;
+  CLocations document(silent);
+  if (options.dumpPrefsFile || options.prefsFile) {
+    const std::string& path = options.dumpPrefsFile ? *options.dumpPrefsFile : *options.prefsFile;
+    std::string error;
+    switch (ReadPrefsFile(path, document, error)) {
+      case PrefsFileResult::kFailed:
+        std::cerr << "kestrivane-times: " << error << '\n';
+        return 1;
+      case PrefsFileResult::kMissing:
+        if (options.dumpPrefsFile) {
+          std::cerr << "kestrivane-times: the settings file \"" << path << "\" does not exist\n";
+          return 1;
+        }
+        break;  // the defaults
+      case PrefsFileResult::kLoaded:
+        break;
+    }
+  }
+  if (options.dumpPrefsFile) {
+    WritePrefsJson(std::cout, document);
+    return std::cout.good() ? 0 : 1;
+  }
+
+  const TimesSettings settings =
+      ResolveSettings(options, Today(), document.m_location, document.m_preferences);
   if (options.json) {
     WriteJson(std::cout, settings.date, ComputeTimes(settings), ComputeQiblah(settings));
   } else if (options.qiblah) {

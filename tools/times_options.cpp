@@ -115,7 +115,16 @@ ParsedTimesOptions ParseTimesOptions(const std::vector<std::string>& arguments) 
     const char* form;
     std::function<bool(const std::string&)> set;
   };
+  const auto fileName = [](std::optional<std::string>& target) {
+    return [&target](const std::string& v) {
+      if (v.empty()) return false;
+      target = v;
+      return true;
+    };
+  };
   const std::map<std::string, Valued> valued = {
+      {"--prefs", {"a settings file name", fileName(o.prefsFile)}},
+      {"--dump-prefs", {"a settings file name", fileName(o.dumpPrefsFile)}},
       {"--date",
        {"YYYY-MM-DD, a real date in the years 1 to 9999",
         [&](const std::string& v) { return bool(o.date = ParseDate(v)); }}},

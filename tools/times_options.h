@@ -21,9 +21,11 @@ struct Coordinate {
   char hemisphere = 'N';
 };
 
-// Each setting is optional: an absent one falls back to the defaults (or,
-// later, to a settings file), a given one overrides them.
+// Each setting is optional: an absent one falls back to the settings file
+// (or the defaults), a given one overrides it.
 struct TimesOptions {
+  std::optional<std::string> prefsFile;      // read only, never written
+  std::optional<std::string> dumpPrefsFile;  // print its stored fields instead
   std::optional<CivilDate> date;
   std::optional<Coordinate> latitude;
   std::optional<Coordinate> longitude;
@@ -50,7 +52,7 @@ ParsedTimesOptions ParseTimesOptions(const std::vector<std::string>& arguments);
 
 // Single-value parsers, shared with other command-line tools.
 std::optional<CivilDate> ParseDate(const std::string& text);
-std::optional<Coordinate> ParseCoordinate(const std::string& text, int maxDegrees,
-                                          char positive, char negative);
+std::optional<Coordinate> ParseCoordinate(const std::string& text, int maxDegrees, char positive,
+                                          char negative);
 
 }  // namespace kestrivane

@@ -17,49 +17,69 @@ constexpr const char* kPlainNames[kPrayerCount] = {"Fajr", "Shurooq", "Zuhr",
 constexpr const char* kJsonKeys[kPrayerCount] = {"fajr", "shurooq", "zuhr",
                                                   "asr",  "maghrib", "isha"};
 
-double CoordinateRadians(const Coordinate& c, char negative) {
-  double radians = DegToRad(DegMinToDeg(c.degrees, c.minutes));
-  if (c.hemisphere == negative) {
-    radians = radians * -1.0;
-  }
-  return radians;
-}
-
 }  // namespace
 
-TimesSettings ResolveSettings(const TimesOptions& options, const CivilDate& today) {
+TimesSettings ResolveSettings(const TimesOptions& options, const CivilDate& today,
+                              const CLocation& location, const CPreferences& preferences) {
   TimesSettings s;
   s.date = options.date.value_or(today);
-  s.latitude = options.latitude.value_or(s.latitude);
-  s.longitude = options.longitude.value_or(s.longitude);
-  s.timeZone = options.timeZone.value_or(s.timeZone);
-  s.altitude = options.altitude.value_or(s.altitude);
-  s.fiqh = options.fiqh.value_or(s.fiqh);
-  s.fajrAngle = options.fajrAngle.value_or(s.fajrAngle);
-  s.ishaAngle = options.ishaAngle.value_or(s.ishaAngle);
+  s.location = location;
+  s.preferences = preferences;
+  CLocation& l = s.location;
+  if (options.latitude) {
+    l.m_nLatDegrees = static_cast<uint16_t>(options.latitude->degrees);
+    l.m_nLatMinutes = static_cast<uint16_t>(options.latitude->minutes);
+    l.m_chLatHemisphere = options.latitude->hemisphere;
+  }
+  if (options.longitude) {
+    l.m_nLongDegrees = static_cast<uint16_t>(options.longitude->degrees);
+    l.m_nLongMinutes = static_cast<uint16_t>(options.longitude->minutes);
+    l.m_chLongHemisphere = options.longitude->hemisphere;
+  }
+  l.m_dTimeZone = options.timeZone.value_or(l.m_dTimeZone);
+  l.m_nAltitude = options.altitude.value_or(l.m_nAltitude);
+  CPreferences& p = s.preferences;
+  p.Set(p.m_nTimeFormat, options.fiqh.value_or(p.m_nFiqh),
+        options.fajrAngle.value_or(p.m_nFajrAngle), options.ishaAngle.value_or(p.m_nIshaAngle));
+
+  const CDstRule& rule = l.m_dstRule;
   if (options.daylightSaving) {
     s.daylightSaving = 1;
+  } else if (rule.m_wStart & CDstRule::kObserves) {
+    s.daylightSaving = rule.IsDst(s.date.year, s.date.month, s.date.day, Weekday(s.date)) ? 1 : 0;
   }
-  s.use24Hour = s.use24Hour || options.use24Hour;
+  s.use24Hour = options.use24Hour || p.m_nTimeFormat != 0;
   return s;
 }
 
-double LatitudeRadians(const Coordinate& latitude) { return CoordinateRadians(latitude, 'S'); }
+TimesSettings ResolveSettings(const TimesOptions& options, const CivilDate& today) {
+  return ResolveSettings(options, today, CLocation(), CPreferences());
+}
 
-double LongitudeRadians(const Coordinate& longitude) { return CoordinateRadians(longitude, 'W'); }
+int32_t Weekday(const CivilDate& date) {
+  // Zeller's congruence (0 = Saturday), in the calendar in force on the date.
+  const bool julian =
+      date.year < 1582 ||
+      (date.year == 1582 && (date.month < 10 || (date.month == 10 && date.day < 15)));
+  const int64_t y = date.month <= 2 ? date.year - 1 : date.year;
+  const int64_t m = date.month <= 2 ? date.month + 12 : date.month;
+  int64_t h = date.day + (13 * (m + 1)) / 5 + y % 100 + (y % 100) / 4;
+  h += julian ? 5 + 6 * (y / 100) : (y / 100) / 4 + 5 * (y / 100);
+  return static_cast<int32_t>((h % 7 + 6) % 7);
+}
 
 PrayerTimes ComputeTimes(const TimesSettings& s) {
   PrayerTimes times;
-  PrayerCalculator(times, LatitudeRadians(s.latitude), LongitudeRadians(s.longitude), s.timeZone,
-                   static_cast<double>(s.altitude), s.fiqh,
-                   DegToRad(static_cast<double>(static_cast<uint32_t>(s.fajrAngle))),
-                   DegToRad(static_cast<double>(static_cast<uint32_t>(s.ishaAngle))), s.date.year,
-                   s.date.month, s.date.day, s.daylightSaving);
+  PrayerCalculator(times, s.location.GetLatitudeRadians(), s.location.GetLongitudeRadians(),
+                   s.location.m_dTimeZone, static_cast<double>(s.location.m_nAltitude),
+                   s.preferences.m_nFiqh, s.preferences.GetFajrAngleRadians(),
+                   s.preferences.GetIshaAngleRadians(), s.date.year, s.date.month, s.date.day,
+                   s.daylightSaving);
   return times;
 }
 
 double ComputeQiblah(const TimesSettings& s) {
-  return QiblahDirection(LatitudeRadians(s.latitude), LongitudeRadians(s.longitude));
+  return QiblahDirection(s.location.GetLatitudeRadians(), s.location.GetLongitudeRadians());
 }
 
 void WritePlainTimes(std::ostream& out, const PrayerTimes& times, bool use24Hour) {

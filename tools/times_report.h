@@ -5,30 +5,32 @@
 #include <iosfwd>
 
 #include "calc/prayer_times.h"
+#include "settings/location.h"
+#include "settings/preferences.h"
 #include "tools/times_options.h"
 
 namespace kestrivane {
 
-// Every input of one day's calculation, resolved from defaults and options.
+// Every input of one day's calculation, resolved from the settings records
+// and the options.
 struct TimesSettings {
   CivilDate date;
-  Coordinate latitude{33, 40, 'N'};  // Islamabad
-  Coordinate longitude{73, 10, 'E'};
-  double timeZone = 5.0;
-  uint16_t altitude = 550;
-  int32_t fiqh = 1;  // Hanafi
-  int32_t fajrAngle = 18;
-  int32_t ishaAngle = 18;
+  CLocation location;
+  CPreferences preferences;
   int32_t daylightSaving = 0;
   bool use24Hour = false;
 };
 
-// Defaults overridden by the options given; `today` stands in for a date
-// that was not given.
+// The given records (a settings file's, or the defaults) overridden by the
+// options given; `today` stands in for a date that was not given. Daylight
+// saving comes from the location's rule unless --dst forces it.
+TimesSettings ResolveSettings(const TimesOptions& options, const CivilDate& today,
+                              const CLocation& location, const CPreferences& preferences);
 TimesSettings ResolveSettings(const TimesOptions& options, const CivilDate& today);
 
-double LatitudeRadians(const Coordinate& latitude);
-double LongitudeRadians(const Coordinate& longitude);
+// 0 = Sunday; Julian calendar before 15 October 1582, as the calculator's
+// leap-year rule has it.
+int32_t Weekday(const CivilDate& date);
 
 PrayerTimes ComputeTimes(const TimesSettings& settings);
 double ComputeQiblah(const TimesSettings& settings);

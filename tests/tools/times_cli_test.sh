@@ -61,6 +61,74 @@ expect_refused --fajr 30
 expect_refused --date 2001-02-29
 expect_refused --nonsense
 
+# Settings files. The file a new document writes, byte for byte.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+default_hex='02000000 02000000 00000000 01000000 12000000 12000000 00000000 02000000
+  02000000 00 0000 0F00  02000000 00 0000 0F00  02000000 00 0000 0F00
+  02000000 00 0000 0F00  02000000 00 0000 0F00  02000000 00 0000 0F00
+  00000000 00000000
+  02000000 09 49736C616D61626164 08 50616B697374616E 2100 2800 4E 4900 0A00 45 2602
+  0000000000001440 02000000 2002 2009'
+write_hex() { printf "$(printf '%s' "$2" | tr -d ' \n' | sed 's/../\\x&/g')" >"$1"; }
+write_hex "$work/default.dat" "$default_hex"
+# The same with the rule observed (start word 0x8220) and the 24-hour clock.
+write_hex "$work/dst.dat" "$(printf '%s' "$default_hex" | sed 's/2002 2009$/2082 2009/')"
+write_hex "$work/clock.dat" "$(printf '%s' "$default_hex" | sed '1s/^02000000 02000000 00000000/02000000 02000000 01000000/')"
+head -c 100 "$work/default.dat" >"$work/cut.dat"
+sums_before=$(cd "$work" && ls -l --time-style=+%s && md5sum ./*.dat)
+
+[ "$(wc -c <"$work/default.dat")" -eq 145 ] || { echo "FAIL: default file is not 145 bytes"; failures=$((failures + 1)); }
+
+entry='{"tag":2,"flags":0,"azan":"00:00","iqamahDelay":15}'
+expect_output '{"tag":2,"preferences":{"tag":2,"timeFormat":0,"fiqh":1,"fajrAngle":18,"ishaAngle":18,"reserved":0},"alarms":{"tag":2,"entries":['"$entry,$entry,$entry,$entry,$entry,$entry"'],"playSound":0,"recipients":[]},"location":{"tag":2,"city":"Islamabad","country":"Pakistan","latDegrees":33,"latMinutes":40,"latHemisphere":"N","longDegrees":73,"longMinutes":10,"longHemisphere":"E","altitude":550,"timeZone":5,"dstRule":{"tag":2,"start":"0x0220","end":"0x0920"}}}' \
+  --dump-prefs "$work/default.dat"
+
+# Same output as the options or defaults the file stands for: "A... :: B...".
+expect_same() {
+  local label=$1 left right
+  shift
+  local -a a=() b=()
+  while [ "$1" != "::" ]; do a+=("$1"); shift; done
+  shift
+  b=("$@")
+  left=$("$bin" "${a[@]}" 2>&1) || true
+  right=$("$bin" "${b[@]}" 2>&1) || true
+  if [ "$left" != "$right" ] || [ "$(printf '%s\n' "$left" | wc -l)" -ne 6 ]; then
+    printf 'FAIL: %s\n%s\nvs\n%s\n' "$label" "$left" "$right"
+    failures=$((failures + 1))
+  fi
+}
+d=$work
+expect_same "default file" --prefs "$d/default.dat" --date 2000-07-15 :: --date 2000-07-15
+expect_same "missing file" --prefs "$d/none.dat" --date 2000-07-15 :: --date 2000-07-15
+expect_same "rule in force" --prefs "$d/dst.dat" --date 2000-07-15 :: --date 2000-07-15 --dst
+expect_same "rule not yet" --prefs "$d/dst.dat" --date 2000-03-25 :: --date 2000-03-25
+expect_same "rule from last Sunday" --prefs "$d/dst.dat" --date 2000-03-26 :: --date 2000-03-26 --dst
+expect_same "rule ended" --prefs "$d/dst.dat" --date 2000-10-29 :: --date 2000-10-29
+expect_same "clock from file" --prefs "$d/clock.dat" --date 2000-03-15 :: --date 2000-03-15 --24h
+expect_same "option over file" --prefs "$d/dst.dat" --lat 33:55S --tz 2 --date 2000-07-15 :: \
+  --lat 33:55S --tz 2 --date 2000-07-15 --dst
+expect_same "forced dst" --prefs "$d/default.dat" --dst --date 2000-01-15 :: --date 2000-01-15 --dst
+
+expect_failure() {
+  local label=$1 stderr status
+  shift
+  stderr=$("$bin" "$@" 2>&1 >/dev/null)
+  status=$?
+  if [ "$status" -ne 1 ] || [[ "$stderr" != *"$work/cut.dat"* && "$label" == cut* ]] ||
+    [[ "$stderr" != *"offset 98"* && "$label" == cut* ]]; then
+    printf 'FAIL: %s should exit 1 naming the file and offset 98 (status %d): %s\n' "$label" "$status" "$stderr"
+    failures=$((failures + 1))
+  fi
+}
+expect_failure "cut file" --prefs "$work/cut.dat" --date 2000-03-15
+expect_failure "cut dump" --dump-prefs "$work/cut.dat"
+expect_failure "missing dump" --dump-prefs "$work/none.dat"
+
+sums_after=$(cd "$work" && ls -l --time-style=+%s && md5sum ./*.dat)
+[ "$sums_before" = "$sums_after" ] || { echo "FAIL: settings files were written"; failures=$((failures + 1)); }
+
 # Today's date by default: six lines, whatever the day.
 lines=$("$bin" | wc -l)
 [ "$lines" -eq 6 ] || { echo "FAIL: default run printed $lines lines"; failures=$((failures + 1)); }

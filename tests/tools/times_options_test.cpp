@@ -27,7 +27,8 @@ TEST(TimesOptions, RefusesOutOfRangeValuesNamingTheArgument) {
       {{"--date", "2001-02-29"}, "--date"}, {{"--date", "2000-13-01"}, "--date"},
       {{"--date", "0000-01-01"}, "--date"}, {{"--date", "10000-01-01"}, "--date"},
       {{"--date", "2000-1-1"}, "--date"}, {{"--date"}, "--date"},
-      {{"--bogus"}, "--bogus"},
+      {{"--bogus"}, "--bogus"},           {{"--prefs", ""}, "--prefs"},
+      {{"--dump-prefs"}, "--dump-prefs"},
   };
   for (const auto& c : cases) {
     const auto parsed = Parse(c.args);
@@ -39,7 +40,8 @@ TEST(TimesOptions, RefusesOutOfRangeValuesNamingTheArgument) {
 TEST(TimesOptions, AcceptsTheEdgesOfEachRange) {
   const auto parsed = Parse({"--lat", "90:00S", "--lon=180:00w", "--tz", "-12", "--alt", "65535",
                              "--fajr", "11", "--isha", "24", "--fiqh", "shafii", "--date",
-                             "1500-02-29", "--dst", "--24h"});
+                             "1500-02-29", "--dst", "--24h", "--prefs", "my.dat",
+                             "--dump-prefs=other.dat"});
   ASSERT_TRUE(parsed.ok()) << parsed.error;
   const TimesOptions& o = parsed.options;
   EXPECT_EQ(o.latitude->degrees, 90);
@@ -54,6 +56,8 @@ TEST(TimesOptions, AcceptsTheEdgesOfEachRange) {
   EXPECT_TRUE(o.daylightSaving);
   EXPECT_TRUE(o.use24Hour);
   EXPECT_FALSE(o.json);
+  EXPECT_EQ(*o.prefsFile, "my.dat");
+  EXPECT_EQ(*o.dumpPrefsFile, "other.dat");
 }
 
 }  // namespace

@@ -1,0 +1,55 @@
+#pragma once
+// The settings document: owns the location and the preferences, and reads
+// and writes them as one file (Prefs.dat, by bare name, in the current
+// directory).
+
+#include <cstdint>
+#include <string>
+
+#include "settings/location.h"
+#include "settings/preferences.h"
+#include "settings/settings_reporter.h"
+
+namespace kestrivane {
+
+class CArchive;
+
+class CLocations {
+ public:
+  explicit CLocations(SettingsReporter& reporter) : m_reporter(reporter) {}
+  CLocations(const CLocations&) = delete;
+  CLocations& operator=(const CLocations&) = delete;
+
+  // Writes the current values first when the file does not exist, then
+  // loads it. False after a reported failure; values read before it stay.
+  bool OnOpenDocument(const std::string& path);
+  // Loads an existing file and never writes one.
+  bool ReadDocument(const std::string& path);
+  // Replaces the file in one step: a new file in the same directory, synced,
+  // then renamed over the old one. On failure the old file is untouched, the
+  // failure is reported and every changed flag stays as it was. A file that
+  // failed to load is first kept as PATH.bad.
+  bool OnSaveDocument(const std::string& path);
+
+  bool IsModified() const;
+  void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+
+  void Serialize(CArchive& ar);
+
+  CLocation m_location;
+  CPreferences m_preferences;
+  int32_t m_nLoadedTag = 2;  // the tag as last read, for diagnostics; never written
+
+ private:
+  bool Load(const std::string& path, bool willSave);
+  struct Flags;
+  Flags SaveFlags() const;
+  void RestoreFlags(const Flags& flags);
+  bool KeepDamagedCopy(const std::string& path, std::string& why);
+
+  SettingsReporter& m_reporter;
+  bool m_bModified = false;
+  std::string m_damagedPath;  // a file that failed to load and has no copy yet
+};
+
+}  // namespace kestrivane
