@@ -1,0 +1,53 @@
+#include "tools/messenger_display.h"
+
+#include "platform/ascii.h"
+#include "platform/mailslot_wire.h"
+#include "platform/plain_text.h"
+
+namespace kestrivane {
+
+ReceivedMessage ReadMessengerDatagram(std::span<const uint8_t> bytes,
+                                      const std::optional<std::string>& onlyFor) {
+  ReceivedMessage received;
+  const auto datagram = DecodeMessengerDatagram(bytes);
+  if (!datagram) {
+    return received;
+  }
+  auto message = ParseMessengerMessage(datagram->message);
+  if (!message) {
+    return received;
+  }
+  received.message = std::move(*message);
+  received.verdict = onlyFor && !AsciiEqualsIgnoreCase(received.message.recipient, *onlyFor)
+                         ? MessengerVerdict::kOtherRecipient
+                         : MessengerVerdict::kShown;
+  return received;
+}
+
+std::string FormatMessageLine(const MessengerMessage& message) {
+  return "FROM " + EscapeForDisplay(message.sender) + " TO " + EscapeForDisplay(message.recipient) +
+         ": " + EscapeForDisplay(message.text);
+}
+
+std::string EscapeMarkup(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char c : text) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace kestrivane

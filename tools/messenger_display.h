@@ -1,0 +1,32 @@
+#pragma once
+// What kestrivane-messenger makes of one received datagram.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "platform/messenger_message.h"
+
+namespace kestrivane {
+
+enum class MessengerVerdict { kShown, kOtherRecipient, kMalformed };
+
+struct ReceivedMessage {
+  MessengerVerdict verdict = MessengerVerdict::kMalformed;
+  MessengerMessage message;  // filled unless malformed
+};
+
+// Decodes a datagram; with `onlyFor`, a message for any other recipient
+// (compared without regard to case) is not shown.
+ReceivedMessage ReadMessengerDatagram(std::span<const uint8_t> bytes,
+                                      const std::optional<std::string>& onlyFor);
+
+// "FROM <sender> TO <recipient>: <text>", every part escaped for display.
+std::string FormatMessageLine(const MessengerMessage& message);
+
+// Notification bodies may be rendered as markup; these three make it literal.
+std::string EscapeMarkup(std::string_view text);
+
+}  // namespace kestrivane
