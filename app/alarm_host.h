@@ -1,0 +1,57 @@
+#pragma once
+// Everything the alarm engine needs from the world outside it. The main
+// window implements it with the platform layer; tests with a fake clock.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kestrivane {
+
+struct LocalTime {
+  int year = 2000;
+  int month = 1;    // 1..12
+  int day = 1;      // 1..31
+  int weekday = 6;  // 0 = Sunday
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+};
+
+// Icons of the notification area.
+inline constexpr int IDR_MAINFRAME = 128;
+inline constexpr int IDI_ALARM = 142;
+
+class AlarmHost {
+ public:
+  virtual ~AlarmHost() = default;
+
+  virtual LocalTime Now() = 0;
+
+  // Installs (or replaces) the window timer `id`; returns the id, 0 on failure.
+  virtual unsigned SetTimer(unsigned id, unsigned milliseconds) = 0;
+  virtual void KillTimer(unsigned id) = 0;
+
+  virtual void TraySetTip(const std::string& tip) = 0;
+  virtual void TraySetIcon(int iconId) = 0;
+  // true shows the caption in its alerting look, false restores it.
+  virtual void FlashWindow(bool invert) = 0;
+  virtual bool IsIconic() = 0;
+  // Modal, exclamation icon and OK; returns when the user closed it. Timer
+  // ticks keep arriving while it is open.
+  virtual void MessageBox(const std::string& text) = 0;
+  // Starts playing asynchronously; failures are silent.
+  virtual void PlaySound(const std::string& fileName) = 0;
+  // The login name of the user, nothing when there is none.
+  virtual std::optional<std::string> NetworkUserName() = 0;
+  // Opens the mailslot path, writes the message as one datagram, closes.
+  // False when the open failed.
+  virtual bool WriteMailslot(const std::string& path, const std::vector<uint8_t>& message) = 0;
+
+  // Shows the engine's texts in the window's controls.
+  virtual void RefreshControls() = 0;
+  virtual void MinimizeToTray() = 0;
+};
+
+}  // namespace kestrivane

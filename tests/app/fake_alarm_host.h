@@ -1,0 +1,142 @@
+#pragma once
+// A host for the alarm engine with a simulated clock: timers fire when the
+// clock reaches them, message boxes stay open for a chosen time while ticks
+// keep arriving, and every call is recorded.
+
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/alarm_engine.h"
+#include "settings/settings_reporter.h"
+
+namespace kestrivane::testing {
+
+inline int64_t At(int day, int hour, int minute, int second = 0) {
+  return ((static_cast<int64_t>(day) * 24 + hour) * 60 + minute) * 60 + second;
+}
+
+class NullReporter : public SettingsReporter {
+ public:
+  void ReportError(const std::string&) override {}
+};
+
+struct Datagram {
+  int64_t time;
+  std::string path;
+  std::vector<uint8_t> bytes;
+};
+
+class FakeAlarmHost : public AlarmHost {
+ public:
+  struct Timer {
+    int64_t periodSeconds;
+    int64_t next;
+  };
+
+  CAlarmEngine* engine = nullptr;
+  int64_t clock = 0;  // seconds since midnight of day 0
+  std::map<unsigned, Timer> timers;
+
+  // Decides whether an installation succeeds (id, period in ms).
+  std::function<bool(unsigned, unsigned)> allowTimer = [](unsigned, unsigned) { return true; };
+  // How long the user takes to close a message box, in seconds.
+  std::function<int64_t(const std::string&)> boxSeconds = [](const std::string&) { return 0; };
+
+  bool keepLog = true;
+  std::vector<std::string> log;  // every call, in order, while keepLog
+  std::vector<std::pair<int64_t, std::string>> boxes;
+  std::vector<Datagram> datagrams;
+  std::vector<int64_t> sounds;
+  std::string tip;
+  int icon = IDR_MAINFRAME;
+  bool iconic = false;
+  std::optional<std::string> userName = std::string("desk7");
+
+  void Log(std::string entry) {
+    if (keepLog) log.push_back(std::move(entry));
+  }
+
+  LocalTime Now() override {
+    LocalTime t;
+    const int64_t ofDay = clock % 86400;
+    t.day = static_cast<int>(clock / 86400) + 1;
+    t.hour = static_cast<int>(ofDay / 3600);
+    t.minute = static_cast<int>(ofDay / 60 % 60);
+    t.second = static_cast<int>(ofDay % 60);
+    return t;
+  }
+
+  unsigned SetTimer(unsigned id, unsigned milliseconds) override {
+    Log("set " + std::to_string(id) + " " + std::to_string(milliseconds));
+    if (!allowTimer(id, milliseconds)) {
+      return 0;
+    }
+    timers[id] = Timer{milliseconds / 1000, clock + milliseconds / 1000};
+    return id;
+  }
+
+  void KillTimer(unsigned id) override {
+    Log("kill " + std::to_string(id));
+    timers.erase(id);
+  }
+
+  void TraySetTip(const std::string& text) override {
+    Log("tip " + text);
+    tip = text;
+  }
+  void TraySetIcon(int id) override {
+    Log("icon " + std::to_string(id));
+    icon = id;
+  }
+  void FlashWindow(bool invert) override { Log(invert ? "flash on" : "flash off"); }
+  bool IsIconic() override { return iconic; }
+
+  void MessageBox(const std::string& text) override {
+    Log("box " + text);
+    boxes.emplace_back(clock, text);
+    // The box's own loop keeps delivering ticks until the user closes it.
+    RunUntil(clock + boxSeconds(text));
+  }
+
+  void PlaySound(const std::string& file) override {
+    Log("sound " + file);
+    sounds.push_back(clock);
+  }
+  std::optional<std::string> NetworkUserName() override { return userName; }
+  bool WriteMailslot(const std::string& path, const std::vector<uint8_t>& message) override {
+    Log("mailslot " + path);
+    datagrams.push_back({clock, path, message});
+    return true;
+  }
+  void RefreshControls() override { Log("refresh"); }
+  void MinimizeToTray() override { Log("minimize"); }
+
+  // Delivers every tick due up to `until`, in time order, then sets the clock there.
+  void RunUntil(int64_t until) {
+    for (;;) {
+      auto due = std::min_element(timers.begin(), timers.end(), [](const auto& a, const auto& b) {
+        return a.second.next < b.second.next;
+      });
+      if (due == timers.end() || due->second.next > until) {
+        break;
+      }
+      const unsigned id = due->first;
+      clock = std::max(clock, due->second.next);
+      due->second.next += due->second.periodSeconds;
+      engine->OnTimer(id);
+    }
+    clock = std::max(clock, until);
+  }
+
+  // The period of timer `id` in seconds, 0 when it is not installed.
+  int64_t Period(unsigned id) const {
+    const auto it = timers.find(id);
+    return it == timers.end() ? 0 : it->second.periodSeconds;
+  }
+};
+
+}  // namespace kestrivane::testing
