@@ -172,8 +172,15 @@ void CAlarmEngine::OnAzanTick() {
 }
 
 void CAlarmEngine::OnIqamahTick() {
-  const uint16_t now = NowMinuteOfDay();
+  const LocalTime clock = m_host.Now();
+  const uint16_t now = static_cast<uint16_t>(clock.hour * 60 + clock.minute);
   FlashTick(now, m_nCurrentAlarm);
+  if (DateKey(clock) != m_nCursorDate) {
+    // An iqamah at 24:00 or later never comes; waiting for it past midnight
+    // would starve the azan watch of every later day.
+    StartAlarmTimer(m_bAlarmActive ? 1 : 5, IDT_AZAN);
+    return;
+  }
   if (m_nCurrentAlarm < 0 || now < IqamahMinuteOfDay(m_nCurrentAlarm)) {
     return;
   }

@@ -240,6 +240,24 @@ TEST_F(AlarmEngineTest, TimesPastMidnight) {
   EXPECT_FALSE(engine.m_bAlarmActive);
 }
 
+TEST_F(AlarmEngineTest, AnIqamahPastMidnightDoesNotStarveTheNextDay) {
+  SetAlarm(Fajr, 4, 0);
+  SetAlarm(Isha, 23, 30, 45);  // iqamah 24:15, never reached
+  StartAt(At(0, 23, 0));
+  host.RunUntil(At(0, 23, 30, 5));
+  EXPECT_TRUE(engine.m_bAlarmActive);
+  engine.StopAlarm();
+  EXPECT_EQ(host.Period(IDT_IQAMAH), 5);
+  // The first tick of the new date hands the watch back to the azan timer.
+  host.RunUntil(At(1, 0, 0, 10));
+  EXPECT_EQ(host.Period(IDT_IQAMAH), 0);
+  EXPECT_EQ(host.Period(IDT_AZAN), 5);
+  host.RunUntil(At(1, 4, 0, 5));
+  EXPECT_TRUE(engine.m_bAlarmActive);
+  EXPECT_EQ(engine.m_strAlarmMessage, "Fajr prayer at  4:15 A.M. Insha Allah.");
+  EXPECT_EQ(host.boxes.size(), 1u);  // the Isha azan's, nothing else
+}
+
 TEST_F(AlarmEngineTest, IqamahInTheLastMinuteEndsJustAfterMidnight) {
   SetAlarm(Fajr, 4, 0);
   SetAlarm(Isha, 23, 44, 15);  // iqamah 23:59
