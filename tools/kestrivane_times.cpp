@@ -2,13 +2,16 @@
 // location, from the command line.
 
 #include <ctime>
+#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "kestrivane/version.h"
 #include "settings/locations_document.h"
+#include "timetable/timetable_text.h"
 #include "tools/prefs_dump.h"
+#include "tools/times_month.h"
 #include "tools/times_options.h"
 #include "tools/times_report.h"
 
@@ -18,7 +21,9 @@ constexpr const char* kUsage =
     "usage: kestrivane-times [--date YYYY-MM-DD] [--lat D:MM{N|S}] [--lon D:MM{E|W}]\n"
     "                        [--tz HOURS] [--alt METRES] [--fiqh shafii|hanafi]\n"
     "                        [--fajr DEG] [--isha DEG] [--dst] [--24h] [--json]\n"
-    "                        [--qiblah] [--prefs FILE] [--dump-prefs FILE] [--version]\n";
+    "                        [--qiblah] [--prefs FILE] [--dump-prefs FILE] [--version]\n"
+    "       kestrivane-times --month YYYY-MM [--crlf] [--ics FILE] [location and\n"
+    "                        preference options] [--prefs FILE]\n";
 
 // The settings are only read here; nothing is reported through it.
 class SilentReporter : public kestrivane::SettingsReporter {
@@ -32,6 +37,49 @@ kestrivane::CivilDate Today() {
   localtime_r(&now, &local);
   return {static_cast<int16_t>(local.tm_year + 1900), static_cast<int16_t>(local.tm_mon + 1),
           static_cast<int16_t>(local.tm_mday)};
+}
+
+// DTSTAMP: when the calendar was made.
+std::string UtcStamp() {
+  const std::time_t now = std::time(nullptr);
+  std::tm utc{};
+  gmtime_r(&now, &utc);
+  char stamp[32];
+  std::strftime(stamp, sizeof stamp, "%Y%m%dT%H%M%SZ", &utc);
+  return stamp;
+}
+
+int RunMonth(const kestrivane::TimesOptions& options, const kestrivane::CLocation& location,
+             const kestrivane::CPreferences& preferences) {
+  using namespace kestrivane;
+  const YearMonth month = *options.month;
+  const TimesSettings settings =
+      ResolveSettings(options, {month.year, month.month, 1}, location, preferences);
+  if (!options.icsFile) {
+    WriteMonthText(
+        std::cout,
+        BuildTimetableText(settings.location, settings.preferences, month.year, month.month),
+        options.crlf);
+    return std::cout.good() ? 0 : 1;
+  }
+  std::string error;
+  if (*options.icsFile == "-") {
+    if (!WriteMonthCalendar(std::cout, settings.location, settings.preferences, month, UtcStamp(),
+                            error)) {
+      std::cerr << "kestrivane-times: " << error << '\n';
+      return 1;
+    }
+    return std::cout.good() ? 0 : 1;
+  }
+  std::ofstream file(*options.icsFile, std::ios::binary | std::ios::trunc);
+  if (file &&
+      WriteMonthCalendar(file, settings.location, settings.preferences, month, UtcStamp(), error)) {
+    file.close();
+    if (file) return 0;
+  }
+  if (error.empty()) error = "cannot write \"" + *options.icsFile + "\"";
+  std::cerr << "kestrivane-times: " << error << '\n';
+  return 1;
 }
 
 }  // namespace
@@ -76,6 +124,10 @@ int main(int argc, char** argv) {
   if (options.dumpPrefsFile) {
     WritePrefsJson(std::cout, document);
     return std::cout.good() ? 0 : 1;
+  }
+
+  if (options.month) {
+    return RunMonth(options, document.m_location, document.m_preferences);
   }
 
   const TimesSettings settings =

@@ -8,6 +8,7 @@
 #include <map>
 
 #include "calc/conversions.h"
+#include "timetable/timetable_text.h"
 
 namespace kestrivane {
 
@@ -75,6 +76,21 @@ std::optional<CivilDate> ParseDate(const std::string& text) {
   return date;
 }
 
+std::optional<YearMonth> ParseYearMonth(const std::string& text) {
+  if (text.size() != 7 || text[4] != '-' || !std::isdigit(static_cast<unsigned char>(text[0])) ||
+      !std::isdigit(static_cast<unsigned char>(text[5]))) {
+    return std::nullopt;
+  }
+  const auto year = ParseInteger(text.substr(0, 4));
+  const auto month = ParseInteger(text.substr(5, 2));
+  // The month dialog's range.
+  if (!year || !month || !IsTimetableYear(static_cast<int32_t>(*year)) || *month < 1 ||
+      *month > 12) {
+    return std::nullopt;
+  }
+  return YearMonth{static_cast<int16_t>(*year), static_cast<int16_t>(*month)};
+}
+
 std::optional<Coordinate> ParseCoordinate(const std::string& text, int maxDegrees,
                                           char positive, char negative) {
   const auto colon = text.find(':');
@@ -105,8 +121,9 @@ ParsedTimesOptions ParseTimesOptions(const std::vector<std::string>& arguments) 
   TimesOptions& o = parsed.options;
 
   const std::map<std::string, bool*> switches = {
-      {"--dst", &o.daylightSaving}, {"--24h", &o.use24Hour},  {"--json", &o.json},
+      {"--dst", &o.daylightSaving}, {"--24h", &o.use24Hour},   {"--json", &o.json},
       {"--qiblah", &o.qiblah},      {"--version", &o.version}, {"--help", &o.help},
+      {"--crlf", &o.crlf},
   };
 
   // Each valued option: its allowed form for the error line, and a setter
@@ -125,6 +142,10 @@ ParsedTimesOptions ParseTimesOptions(const std::vector<std::string>& arguments) 
   const std::map<std::string, Valued> valued = {
       {"--prefs", {"a settings file name", fileName(o.prefsFile)}},
       {"--dump-prefs", {"a settings file name", fileName(o.dumpPrefsFile)}},
+      {"--ics", {"a file name, or - for standard output", fileName(o.icsFile)}},
+      {"--month",
+       {"YYYY-MM, a year from 1900 to 2100 and a month from 01 to 12",
+        [&](const std::string& v) { return bool(o.month = ParseYearMonth(v)); }}},
       {"--date",
        {"YYYY-MM-DD, a real date in the years 1 to 9999",
         [&](const std::string& v) { return bool(o.date = ParseDate(v)); }}},
@@ -195,6 +216,18 @@ ParsedTimesOptions ParseTimesOptions(const std::vector<std::string>& arguments) 
       parsed.error = name + ": '" + *value + "' is not valid; expected " + v->second.form;
       return parsed;
     }
+  }
+
+  // A month has its own output and takes daylight saving from the rule day by day.
+  if (!o.month) {
+    if (o.crlf) parsed.error = "--crlf: only with --month YYYY-MM";
+    if (o.icsFile) parsed.error = "--ics: only with --month YYYY-MM";
+  } else if (o.date) {
+    parsed.error = "--month: not with --date";
+  } else if (o.json || o.qiblah || o.dumpPrefsFile) {
+    parsed.error = "--month: not with --json, --qiblah or --dump-prefs";
+  } else if (o.daylightSaving) {
+    parsed.error = "--dst: not with --month, where the location's daylight-saving rule decides";
   }
   return parsed;
 }

@@ -14,6 +14,12 @@ struct CivilDate {
   int16_t day = 0;
 };
 
+// A month of the timetable: year 1900..2100, month 1..12.
+struct YearMonth {
+  int16_t year = 0;
+  int16_t month = 0;
+};
+
 // Degrees and minutes with a hemisphere letter, as the location stores them.
 struct Coordinate {
   int16_t degrees = 0;
@@ -34,6 +40,9 @@ struct TimesOptions {
   std::optional<int32_t> fiqh;
   std::optional<int32_t> fajrAngle;
   std::optional<int32_t> ishaAngle;
+  std::optional<YearMonth> month;      // the month's timetable instead of one day
+  std::optional<std::string> icsFile;  // with month: the times as iCalendar, "-" = stdout
+  bool crlf = false;                   // with month: the text's own CR LF line breaks
   bool daylightSaving = false;
   bool use24Hour = false;
   bool json = false;
@@ -52,6 +61,7 @@ ParsedTimesOptions ParseTimesOptions(const std::vector<std::string>& arguments);
 
 // Single-value parsers, shared with other command-line tools.
 std::optional<CivilDate> ParseDate(const std::string& text);
+std::optional<YearMonth> ParseYearMonth(const std::string& text);
 std::optional<Coordinate> ParseCoordinate(const std::string& text, int maxDegrees, char positive,
                                           char negative);
 

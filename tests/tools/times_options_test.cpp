@@ -60,5 +60,48 @@ TEST(TimesOptions, AcceptsTheEdgesOfEachRange) {
   EXPECT_EQ(*o.dumpPrefsFile, "other.dat");
 }
 
+TEST(TimesOptions, MonthTakesTheDialogsYearsAndItsOwnCompanions) {
+  const struct {
+    std::vector<std::string> args;
+    const char* named;  // nullptr: accepted
+  } cases[] = {
+      {{"--month", "1900-01"}, nullptr},
+      {{"--month=2100-12", "--crlf", "--ics", "out.ics"}, nullptr},
+      {{"--month", "2000-02", "--prefs", "p.dat", "--24h", "--lat", "1:00S"}, nullptr},
+      {{"--month", "1899-12"}, "--month"},
+      {{"--month", "2101-01"}, "--month"},
+      {{"--month", "2000-13"}, "--month"},
+      {{"--month", "2000-00"}, "--month"},
+      {{"--month", "2000-1"}, "--month"},
+      {{"--month", "02000-01"}, "--month"},
+      {{"--month", "+200-01"}, "--month"},
+      {{"--month", "2000-+1"}, "--month"},
+      {{"--month", "2000/01"}, "--month"},
+      {{"--month"}, "--month"},
+      {{"--crlf"}, "--crlf"},
+      {{"--ics", "out.ics"}, "--ics"},
+      {{"--month", "2000-01", "--ics", ""}, "--ics"},
+      {{"--month", "2000-01", "--date", "2000-01-01"}, "--month"},
+      {{"--month", "2000-01", "--json"}, "--month"},
+      {{"--month", "2000-01", "--dst"}, "--dst"},
+  };
+  for (const auto& c : cases) {
+    const auto parsed = Parse(c.args);
+    if (c.named == nullptr) {
+      EXPECT_TRUE(parsed.ok()) << c.args[1] << ": " << parsed.error;
+      continue;
+    }
+    EXPECT_FALSE(parsed.ok()) << c.args[0] << ' ' << (c.args.size() > 1 ? c.args[1] : "");
+    EXPECT_EQ(parsed.error.find(c.named), 0u) << parsed.error;
+    EXPECT_EQ(parsed.error.find('\n'), std::string::npos);
+  }
+  const auto parsed = Parse({"--month", "2100-02", "--ics", "-"});
+  ASSERT_TRUE(parsed.ok());
+  EXPECT_EQ(parsed.options.month->year, 2100);
+  EXPECT_EQ(parsed.options.month->month, 2);
+  EXPECT_EQ(*parsed.options.icsFile, "-");
+  EXPECT_FALSE(parsed.options.crlf);
+}
+
 }  // namespace
 }  // namespace kestrivane

@@ -1,0 +1,48 @@
+#pragma once
+// The month timetable as text: header, one row per day, footer, lines
+// separated by CR LF. Times are always on the 24-hour clock.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "calc/prayer_times.h"
+#include "settings/location.h"
+#include "settings/preferences.h"
+
+namespace kestrivane {
+
+// The years the month dialog accepts.
+inline constexpr int32_t kFirstTimetableYear = 1900;
+inline constexpr int32_t kLastTimetableYear = 2100;
+bool IsTimetableYear(int32_t year);
+
+// "January" .. "December" for 1..12, whatever the locale; "" otherwise.
+const char* MonthName(int32_t month);
+
+// 0 = Sunday .. 6 = Saturday, proleptic Gregorian calendar; month 1..12.
+int32_t GregorianWeekday(int32_t year, int32_t month, int32_t day);
+
+// One day of the table with everything its times were computed from.
+struct TimetableDay {
+  int16_t day = 0;
+  int32_t weekday = 0;         // of this very date
+  int32_t daylightSaving = 0;  // 1 when the location's rule says so for this date
+  PrayerTimes times;
+};
+
+// Every day of the month, computed as the day display computes today's
+// times. A month outside 1..12 gives no days.
+std::vector<TimetableDay> ComputeMonth(const CLocation& location, const CPreferences& preferences,
+                                       int16_t year, int16_t month);
+
+// Header, rows and footer; no line break after the footer. A month outside
+// 1..12 gives "".
+std::string FormatTimetableText(const std::string& city, int16_t year, int16_t month,
+                                const std::vector<TimetableDay>& days);
+
+// ComputeMonth and FormatTimetableText for the location's city.
+std::string BuildTimetableText(const CLocation& location, const CPreferences& preferences,
+                               int16_t year, int16_t month);
+
+}  // namespace kestrivane

@@ -1,0 +1,249 @@
+#include "tools/times_month.h"
+
+#include <cmath>
+#include <cstdio>
+#include <ostream>
+
+#include "resources/project_info.h"
+#include "timetable/timetable_text.h"
+
+namespace kestrivane {
+
+namespace {
+
+constexpr const char* kSummaries[kPrayerCount] = {"Fajr", "Shurooq", "Zuhr",
+                                                  "Asr",  "Maghrib", "Isha"};
+constexpr const char* kUidKeys[kPrayerCount] = {"fajr", "shurooq", "zuhr",
+                                                "asr",  "maghrib", "isha"};
+
+// Days since 1970-01-01 of a proleptic Gregorian date, and back.
+int64_t DaysFromCivil(int64_t y, int64_t m, int64_t d) {
+  y -= m <= 2;
+  const int64_t era = (y >= 0 ? y : y - 399) / 400;
+  const int64_t yoe = y - era * 400;
+  const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+  const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + doe - 719468;
+}
+
+void CivilFromDays(int64_t z, int32_t& year, int32_t& month, int32_t& day) {
+  z += 719468;
+  const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+  const int64_t doe = z - era * 146097;
+  const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const int64_t mp = (5 * doy + 2) / 153;
+  day = static_cast<int32_t>(doy - (153 * mp + 2) / 5 + 1);
+  month = static_cast<int32_t>(mp < 10 ? mp + 3 : mp - 9);
+  year = static_cast<int32_t>(yoe + era * 400 + (month <= 2));
+}
+
+int64_t FloorDiv(int64_t a, int64_t b) { return a / b - (a % b != 0 && (a < 0) != (b < 0)); }
+
+// The code points of Windows Latin-1's 0x80..0x9F; 0 where it has none.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+void AppendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// Length of the valid UTF-8 sequence starting at `at`, 0 if there is none.
+std::size_t Utf8Length(const std::string& s, std::size_t at) {
+  const auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+  const unsigned char lead = b(at);
+  std::size_t n = lead < 0x80                    ? 1
+                  : lead >= 0xC2 && lead <= 0xDF ? 2
+                  : lead >= 0xE0 && lead <= 0xEF ? 3
+                  : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                 : 0;
+  if (n == 0 || at + n > s.size()) return 0;
+  for (std::size_t i = 1; i < n; ++i) {
+    if ((b(at + i) & 0xC0) != 0x80) return 0;
+  }
+  // Overlong, surrogate and out-of-range forms.
+  if ((lead == 0xE0 && b(at + 1) < 0xA0) || (lead == 0xED && b(at + 1) > 0x9F) ||
+      (lead == 0xF0 && b(at + 1) < 0x90) || (lead == 0xF4 && b(at + 1) > 0x8F)) {
+    return 0;
+  }
+  return n;
+}
+
+bool IsUtf8(const std::string& s) {
+  for (std::size_t i = 0; i < s.size();) {
+    const std::size_t n = Utf8Length(s, i);
+    if (n == 0) return false;
+    i += n;
+  }
+  return true;
+}
+
+std::string ProjectDomain() {
+  std::string home = kProjectHomePage;
+  if (const auto scheme = home.find("://"); scheme != std::string::npos) home.erase(0, scheme + 3);
+  if (const auto path = home.find('/'); path != std::string::npos) home.resize(path);
+  return home;
+}
+
+// Whole minutes east of Greenwich; false for a zone no clock has.
+bool ZoneMinutes(double timeZone, int64_t& minutes) {
+  if (!std::isfinite(timeZone) || std::fabs(timeZone) > 24.0) return false;
+  minutes = std::llround(timeZone * 60.0);
+  return true;
+}
+
+std::string CalendarName(const CLocation& location, const YearMonth& month) {
+  char tail[32];
+  std::snprintf(tail, sizeof tail, ", %s %d", MonthName(month.month), month.year);
+  return "Prayer Timetable for " + location.m_strCity + tail;
+}
+
+std::string PlaceName(const CLocation& location) {
+  if (location.m_strCountry.empty()) return location.m_strCity;
+  if (location.m_strCity.empty()) return location.m_strCountry;
+  return location.m_strCity + ", " + location.m_strCountry;
+}
+
+}  // namespace
+
+void WriteMonthText(std::ostream& out, const std::string& timetable, bool crlf) {
+  if (crlf) {
+    out << timetable;
+    return;
+  }
+  std::string text;
+  text.reserve(timetable.size() + 1);
+  for (std::size_t i = 0; i < timetable.size(); ++i) {
+    if (timetable[i] == '\r' && i + 1 < timetable.size() && timetable[i + 1] == '\n') continue;
+    text += timetable[i];
+  }
+  out << text << '\n';
+}
+
+UtcMinute LocalToUtc(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute,
+                     double timeZone, int32_t daylightSaving) {
+  int64_t zone = 0;
+  ZoneMinutes(timeZone, zone);
+  const int64_t local = DaysFromCivil(year, month, day) * 1440 + int64_t{hour} * 60 + minute;
+  const int64_t utc = local - zone - (daylightSaving ? 60 : 0);
+  const int64_t days = FloorDiv(utc, 1440);
+  const int64_t ofDay = utc - days * 1440;
+  UtcMinute result;
+  CivilFromDays(days, result.year, result.month, result.day);
+  result.hour = static_cast<int32_t>(ofDay / 60);
+  result.minute = static_cast<int32_t>(ofDay % 60);
+  return result;
+}
+
+std::string EventUid(const CLocation& location, int32_t year, int32_t month, int32_t day,
+                     int prayer) {
+  // FNV-1a over the position as stored, so two places never share an id.
+  char place[64];
+  std::snprintf(place, sizeof place, "%u:%u%c/%u:%u%c", location.m_nLatDegrees,
+                location.m_nLatMinutes, location.m_chLatHemisphere == 'S' ? 'S' : 'N',
+                location.m_nLongDegrees, location.m_nLongMinutes,
+                location.m_chLongHemisphere == 'W' ? 'W' : 'E');
+  uint32_t hash = 2166136261u;
+  for (const char* p = place; *p != '\0'; ++p) {
+    hash = (hash ^ static_cast<unsigned char>(*p)) * 16777619u;
+  }
+  char uid[96];
+  std::snprintf(uid, sizeof uid, "%04d%02d%02d-%s-%08x@", year, month, day,
+                prayer >= 0 && prayer < kPrayerCount ? kUidKeys[prayer] : "time", hash);
+  return uid + ProjectDomain();
+}
+
+std::string FoldLine(const std::string& line) {
+  std::string out;
+  std::size_t at = 0;
+  std::size_t room = 75;  // the first line; continuations give one octet to the blank
+  while (line.size() - at > room) {
+    std::size_t cut = at + room;
+    while (cut > at + 1 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;
+    out.append(line, at, cut - at).append("\r\n ");
+    at = cut;
+    room = 74;
+  }
+  return out.append(line, at, std::string::npos);
+}
+
+std::string IcsText(const std::string& bytes) {
+  const bool utf8 = IsUtf8(bytes);
+  std::string out;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (b == '\\' || b == ';' || b == ',') {
+      out += '\\';
+      out += static_cast<char>(b);
+    } else if (b == '\n' || b == '\r') {
+      if (b == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+      out += "\\n";
+    } else if (b < 0x20 || b == 0x7F) {
+      out += ' ';  // no other control character may stand in a TEXT value
+    } else if (b < 0x80 || utf8) {
+      out += static_cast<char>(b);
+    } else if (b < 0xA0) {
+      const char16_t c = kCp1252High[b - 0x80];
+      AppendUtf8(out, c != 0 ? c : 0xFFFD);
+    } else {
+      AppendUtf8(out, b);
+    }
+  }
+  return out;
+}
+
+bool WriteMonthCalendar(std::ostream& out, const CLocation& location,
+                        const CPreferences& preferences, const YearMonth& month,
+                        const std::string& stamp, std::string& error) {
+  int64_t zone = 0;
+  if (!ZoneMinutes(location.m_dTimeZone, zone)) {
+    error = "the location's time zone is not a UTC offset; no calendar written";
+    return false;
+  }
+  std::string ics;
+  const auto line = [&ics](const std::string& content) {
+    ics += FoldLine(content);
+    ics += "\r\n";
+  };
+  line("BEGIN:VCALENDAR");
+  line("VERSION:2.0");
+  line("PRODID:-//Kestrivane//Prayer Timetable//EN");
+  line("CALSCALE:GREGORIAN");
+  line("METHOD:PUBLISH");
+  line("X-WR-CALNAME:" + IcsText(CalendarName(location, month)));
+  const std::string place = IcsText(PlaceName(location));
+  for (const TimetableDay& d : ComputeMonth(location, preferences, month.year, month.month)) {
+    for (int prayer = Fajr; prayer <= Isha; ++prayer) {
+      const UtcMinute utc =
+          LocalToUtc(month.year, month.month, d.day, d.times[prayer].hour, d.times[prayer].minute,
+                     location.m_dTimeZone, d.daylightSaving);
+      char start[32];
+      std::snprintf(start, sizeof start, "%04d%02d%02dT%02d%02d00Z", utc.year, utc.month, utc.day,
+                    utc.hour, utc.minute);
+      line("BEGIN:VEVENT");
+      line("UID:" + EventUid(location, month.year, month.month, d.day, prayer));
+      line("DTSTAMP:" + stamp);
+      line(std::string("DTSTART:") + start);
+      line(std::string("SUMMARY:") + kSummaries[prayer]);
+      if (!place.empty()) line("LOCATION:" + place);
+      line("TRANSP:TRANSPARENT");
+      line("END:VEVENT");
+    }
+  }
+  line("END:VCALENDAR");
+  out << ics;
+  return true;
+}
+
+}  // namespace kestrivane
