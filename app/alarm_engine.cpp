@@ -224,6 +224,7 @@ void CAlarmEngine::FireAlarm(int index, bool iqamah) {
   if (alarms.m_bPlaySound != 0) {
     m_host.PlaySound(kSoundFile);
   }
+  m_host.AlarmFired(m_strAlarmMessage);
 }
 
 std::string CAlarmEngine::GetNetworkUserName() {

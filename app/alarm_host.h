@@ -49,6 +49,10 @@ class AlarmHost {
   // False when the open failed.
   virtual bool WriteMailslot(const std::string& path, const std::vector<uint8_t>& message) = 0;
 
+  // An azan or iqamah alarm has just fired with this message (after the tip,
+  // network messages and sound); a desktop can show it in its own way too.
+  virtual void AlarmFired(const std::string& /*message*/) {}
+
   // Shows the engine's texts in the window's controls.
   virtual void RefreshControls() = 0;
   virtual void MinimizeToTray() = 0;

@@ -83,9 +83,10 @@ TEST_F(AlarmEngineTest, RoadOfOneAlarm) {
   EXPECT_EQ(engine.m_nCurrentAlarm, Zuhr);
   EXPECT_EQ(engine.m_strAlarmMessage, "Zuhr prayer at 12:45 P.M. Insha Allah.");
   EXPECT_THAT(
-      Calls(mark, {"tip", "kill", "set", "sound", "icon"}),
+      Calls(mark, {"tip", "kill", "set", "sound", "fired", "icon"}),
       ElementsAre("kill 1026", "tip Zuhr prayer at 12:45 P.M. Insha Allah.", "sound Azan.wav",
-                  "set 1028 1000", "icon 142", "tip Zuhr iqama at 12:45 P.M."));
+                  "fired Zuhr prayer at 12:45 P.M. Insha Allah.", "set 1028 1000", "icon 142",
+                  "tip Zuhr iqama at 12:45 P.M."));
   EXPECT_EQ(engine.m_strNextAlarm, "Zuhr iqama at 12:45 P.M.");
 
   // Every second the icon alternates and the caption flashes.

@@ -112,6 +112,7 @@ class FakeAlarmHost : public AlarmHost {
     datagrams.push_back({clock, path, message});
     return true;
   }
+  void AlarmFired(const std::string& message) override { Log("fired " + message); }
   void RefreshControls() override { Log("refresh"); }
   void MinimizeToTray() override { Log("minimize"); }
 
