@@ -23,6 +23,12 @@ constexpr Entry kStrings[] = {
     {IDS_PRAYER_ISHA, "'Isha`"},
     {IDS_NO_ALARM_TIP, "salle 'ala Muhammad"},
     {IDS_NOT_SET, "<not set>"},
+    {IDS_PROMPT_MINIMIZE, "Minimize into task bar\nminimize"},
+    {IDS_PROMPT_LOCATION, "Edit/define location"},
+    {IDS_PROMPT_TIMETABLE, "Generate prayer timetable for a month"},
+    {IDS_PROMPT_PREFERENCES, "Edit Preferences"},
+    {IDS_PROMPT_ALARMS, "Set alarms / recipients"},
+    {IDS_PROMPT_ABOUT, "About Kestrivane32"},
 };
 
 }  // namespace

@@ -16,6 +16,14 @@ enum StringId : int {
   IDS_PRAYER_ISHA = 119,
   IDS_NO_ALARM_TIP = 120,
   IDS_NOT_SET = 121,
+  // Menu prompts stand under their command ids (menu 129): the status text,
+  // then after a line break the short tip.
+  IDS_PROMPT_MINIMIZE = 1113,
+  IDS_PROMPT_LOCATION = 32771,
+  IDS_PROMPT_TIMETABLE = 32772,
+  IDS_PROMPT_PREFERENCES = 32773,
+  IDS_PROMPT_ALARMS = 32774,
+  IDS_PROMPT_ABOUT = 57664,
 };
 
 // The text of a string; an unknown id gives "" (never null).

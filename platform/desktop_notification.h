@@ -1,0 +1,43 @@
+#pragma once
+// Desktop notifications through org.freedesktop.Notifications on the session
+// bus: plain text with one action, "Stop". Without a bus or a notification
+// service nothing happens and nothing is reported.
+
+#include <QObject>
+#include <QString>
+
+namespace kestrivane {
+
+class CDesktopNotifier : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit CDesktopNotifier(QObject* parent = nullptr);
+  ~CDesktopNotifier() override;
+
+  // Shows `text`, replacing the notification shown before.
+  void Show(const QString& summary, const QString& text);
+  // Closes the notification shown last, if it is still up.
+  void Close();
+
+  // Tests: the service name, so a stand-in service can be used.
+  void SetServiceName(const QString& service) { m_service = service; }
+  uint CurrentId() const { return m_id; }
+
+ signals:
+  // The user chose "Stop" on the notification.
+  void stopRequested();
+
+ private slots:
+  void OnActionInvoked(uint id, const QString& action);
+  void OnClosed(uint id, uint reason);
+
+ private:
+  void Connect();
+
+  QString m_service;
+  uint m_id = 0;
+  bool m_connected = false;
+};
+
+}  // namespace kestrivane

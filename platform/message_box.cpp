@@ -1,0 +1,44 @@
+#include "platform/message_box.h"
+
+#include <QMessageBox>
+
+namespace kestrivane {
+
+namespace {
+
+MessageBoxHook& Hook() {
+  static MessageBoxHook hook;
+  return hook;
+}
+
+QString Text(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
+
+void ShowMessageBox(QWidget* parent, const std::string& text) {
+  if (Hook()) {
+    Hook()(MessageBoxKind::Exclamation, Text(text));
+    return;
+  }
+  QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kMessageBoxTitle), Text(text),
+                  QMessageBox::Ok, parent);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
+
+bool AskYesNo(QWidget* parent, const std::string& text) {
+  if (Hook()) {
+    return Hook()(MessageBoxKind::YesNoQuestion, Text(text));
+  }
+  QMessageBox box(QMessageBox::Question, QString::fromLatin1(kMessageBoxTitle), Text(text),
+                  QMessageBox::Yes | QMessageBox::No, parent);
+  box.setTextFormat(Qt::PlainText);
+  box.setDefaultButton(QMessageBox::Yes);
+  return box.exec() == QMessageBox::Yes;
+}
+
+}  // namespace kestrivane

@@ -1,0 +1,81 @@
+#include "platform/tray_icon.h"
+
+#include <QMenu>
+#include <QSystemTrayIcon>
+
+namespace kestrivane {
+
+namespace {
+
+std::function<bool()>& AvailabilityOverride() {
+  static std::function<bool()> available;
+  return available;
+}
+
+}  // namespace
+
+CTrayIcon::CTrayIcon(QObject* parent) : QObject(parent) {}
+
+CTrayIcon::~CTrayIcon() = default;
+
+bool CTrayIcon::IsSystemTrayAvailable() {
+  if (AvailabilityOverride()) return AvailabilityOverride()();
+  return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void CTrayIcon::SetAvailabilityForTesting(std::function<bool()> available) {
+  AvailabilityOverride() = std::move(available);
+}
+
+QString CTrayIcon::CutTip(const std::string& tip) {
+  return QString::fromUtf8(tip.data(), static_cast<qsizetype>(tip.size())).left(kTrayTipLength);
+}
+
+bool CTrayIcon::Add(const std::string& tip, const QIcon& icon) {
+  if (m_added || !IsSystemTrayAvailable()) {
+    return false;
+  }
+  m_tip = CutTip(tip);
+  m_icon = icon;
+  m_tray = std::make_unique<QSystemTrayIcon>(icon);
+  m_tray->setToolTip(m_tip);
+  if (m_menu != nullptr) m_tray->setContextMenu(m_menu);
+  connect(m_tray.get(), &QSystemTrayIcon::activated, this,
+          [this](QSystemTrayIcon::ActivationReason reason) {
+            // Trigger is the left-button press; the double click that may
+            // follow is a second press the first one has already answered.
+            if (reason == QSystemTrayIcon::Trigger) emit leftButtonDown();
+          });
+  m_tray->show();
+  m_added = true;
+  return true;
+}
+
+bool CTrayIcon::SetTip(const std::string& tip) {
+  if (!m_added) return false;
+  m_tip = CutTip(tip);
+  m_tray->setToolTip(m_tip);
+  return true;
+}
+
+bool CTrayIcon::SetIcon(const QIcon& icon) {
+  if (!m_added) return false;
+  m_icon = icon;
+  m_tray->setIcon(icon);
+  return true;
+}
+
+bool CTrayIcon::Remove() {
+  if (!m_added) return false;
+  m_tray->hide();
+  m_tray.reset();
+  m_added = false;
+  return true;
+}
+
+void CTrayIcon::SetContextMenu(QMenu* menu) {
+  m_menu = menu;
+  if (m_tray) m_tray->setContextMenu(menu);
+}
+
+}  // namespace kestrivane

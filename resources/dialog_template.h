@@ -1,0 +1,63 @@
+#pragma once
+// Dialog templates as plain data: the window's caption, size and font, and
+// for each control its id, kind, caption, position and size in dialog units
+// and its style. The platform layer builds the widgets from them.
+
+#include <cstdint>
+#include <span>
+
+namespace kestrivane {
+
+enum class ControlKind {
+  PushButton,
+  DefPushButton,
+  Label,  // static text, left aligned
+  Edit,
+  GroupBox,
+  Icon,  // static icon; the caption names the icon id ("128")
+};
+
+// Style flags, a subset of the platform's own.
+enum ControlStyle : uint32_t {
+  kStyleNone = 0,
+  kReadOnly = 1u << 0,     // ES_READONLY
+  kNoBorder = 1u << 1,     // edit without WS_BORDER
+  kAutoHScroll = 1u << 2,  // ES_AUTOHSCROLL
+  kCenter = 1u << 3,       // ES_CENTER
+  kTabStop = 1u << 4,      // WS_TABSTOP
+};
+
+// Controls without an id of their own carry IDC_STATIC (-1).
+inline constexpr int IDC_STATIC = -1;
+
+struct ControlTemplate {
+  int id;
+  ControlKind kind;
+  const char* caption;
+  int x, y, width, height;  // dialog units
+  uint32_t style;
+};
+
+enum DialogStyle : uint32_t {
+  kDialogSystemMenu = 1u << 0,  // WS_SYSMENU
+  kDialogAppWindow = 1u << 1,   // WS_EX_APPWINDOW: a taskbar button
+};
+
+struct DialogTemplate {
+  int id;
+  const char* caption;
+  int width, height;  // dialog units, client area without the menu bar
+  const char* fontName;
+  int pointSize;
+  int menuId;  // 0: no menu
+  uint32_t style;
+  std::span<const ControlTemplate> controls;
+};
+
+inline constexpr int IDD_ABOUTBOX = 100;
+inline constexpr int IDD_MAIN = 102;
+
+// The template with that id; nullptr for an unknown id.
+const DialogTemplate* FindDialogTemplate(int id);
+
+}  // namespace kestrivane
