@@ -2,14 +2,21 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPalette>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QWidget>
 #include <cmath>
 #include <string_view>
@@ -31,8 +38,13 @@ int MulDiv(int value, int numerator, int denominator) {
       std::lround(static_cast<double>(value) * numerator / static_cast<double>(denominator)));
 }
 
-QWidget* CreateControl(QWidget* dialog, const ControlTemplate& control) {
+Qt::FocusPolicy FocusOf(const ControlTemplate& control) {
+  return (control.style & kTabStop) ? Qt::StrongFocus : Qt::ClickFocus;
+}
+
+QWidget* CreateControl(QWidget* dialog, const ControlTemplate& control, QButtonGroup*& radioGroup) {
   const QString caption = QString::fromLatin1(control.caption);
+  if (control.kind != ControlKind::RadioButton) radioGroup = nullptr;
   switch (control.kind) {
     case ControlKind::PushButton:
     case ControlKind::DefPushButton: {
@@ -49,7 +61,17 @@ QWidget* CreateControl(QWidget* dialog, const ControlTemplate& control) {
       return label;
     }
     case ControlKind::Edit: {
+      if (control.style & kMultiline) {
+        auto* view = new QPlainTextEdit(caption, dialog);
+        view->setReadOnly((control.style & kReadOnly) != 0);
+        view->setLineWrapMode(QPlainTextEdit::NoWrap);
+        view->setFocusPolicy(FocusOf(control));
+        return view;
+      }
       auto* edit = new QLineEdit(caption, dialog);
+      if (control.style & kNumber) {
+        edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
+      }
       edit->setReadOnly((control.style & kReadOnly) != 0);
       edit->setFrame((control.style & kNoBorder) == 0);
       if (control.style & kCenter) edit->setAlignment(Qt::AlignCenter);
@@ -80,6 +102,37 @@ QWidget* CreateControl(QWidget* dialog, const ControlTemplate& control) {
       auto* label = new QLabel(dialog);
       label->setPixmap(LoadAppIcon(caption.toInt()).pixmap(32, 32));
       return label;
+    }
+    case ControlKind::CheckBox: {
+      auto* box = new QCheckBox(caption, dialog);
+      box->setFocusPolicy(FocusOf(control));
+      return box;
+    }
+    case ControlKind::RadioButton: {
+      // Consecutive radio buttons form one exclusive group until a kGroup.
+      if (radioGroup == nullptr || (control.style & kGroup)) {
+        radioGroup = new QButtonGroup(dialog);
+        radioGroup->setExclusive(true);
+      }
+      auto* radio = new QRadioButton(caption, dialog);
+      radio->setAutoExclusive(false);
+      radioGroup->addButton(radio);
+      radio->setFocusPolicy(FocusOf(control));
+      return radio;
+    }
+    case ControlKind::ComboBox: {
+      auto* combo = new QComboBox(dialog);
+      combo->setEditable(false);
+      combo->setFocusPolicy(FocusOf(control));
+      return combo;
+    }
+    case ControlKind::ListBox: {
+      auto* list = new QListWidget(dialog);
+      list->setSortingEnabled((control.style & kSort) != 0);
+      list->setSelectionMode((control.style & kMultiSelect) ? QAbstractItemView::ExtendedSelection
+                                                            : QAbstractItemView::SingleSelection);
+      list->setFocusPolicy(FocusOf(control));
+      return list;
     }
   }
   return nullptr;
@@ -114,11 +167,16 @@ void BuildDialog(QWidget* dialog, const DialogTemplate& dialogTemplate, int topO
   const QFont font = DialogFont(dialogTemplate);
   dialog->setFont(font);
   dialog->setWindowTitle(QString::fromLatin1(dialogTemplate.caption));
+  if (dialogTemplate.style & kDialogContextHelp) {
+    dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, true);
+  }
   const DialogBaseUnits units = BaseUnitsOf(font);
+  QButtonGroup* radioGroup = nullptr;
   for (const ControlTemplate& control : dialogTemplate.controls) {
-    QWidget* widget = CreateControl(dialog, control);
+    QWidget* widget = CreateControl(dialog, control, radioGroup);
     if (widget == nullptr) continue;
     widget->setProperty(kControlIdProperty, control.id);
+    if (control.style & kDisabled) widget->setEnabled(false);
     QRect rect = MapDialogRect(QRect(control.x, control.y, control.width, control.height), units);
     if (control.kind == ControlKind::Icon) rect.setSize(QSize(32, 32));
     rect.translate(0, topOffset);
@@ -169,6 +227,8 @@ void SetControlText(const QWidget* dialog, int id, const std::string& text) {
       edit->setText(Utf8(text));
       edit->setCursorPosition(0);
     }
+  } else if (auto* view = qobject_cast<QPlainTextEdit*>(control)) {
+    view->setPlainText(Utf8(text));
   } else if (auto* label = qobject_cast<QLabel*>(control)) {
     label->setText(Utf8(text));
   } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
@@ -181,6 +241,8 @@ std::string GetControlText(const QWidget* dialog, int id) {
   QString text;
   if (auto* edit = qobject_cast<QLineEdit*>(control)) {
     text = edit->text();
+  } else if (auto* view = qobject_cast<QPlainTextEdit*>(control)) {
+    text = view->toPlainText();
   } else if (auto* label = qobject_cast<QLabel*>(control)) {
     text = label->text();
   } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {

@@ -14,7 +14,11 @@ enum class ControlKind {
   Label,  // static text, left aligned
   Edit,
   GroupBox,
-  Icon,  // static icon; the caption names the icon id ("128")
+  Icon,         // static icon; the caption names the icon id ("128")
+  CheckBox,     // automatic check box
+  RadioButton,  // automatic radio button; kGroup starts a new exclusive group
+  ComboBox,     // drop-down list without typing
+  ListBox,
 };
 
 // Style flags, a subset of the platform's own.
@@ -25,6 +29,12 @@ enum ControlStyle : uint32_t {
   kAutoHScroll = 1u << 2,  // ES_AUTOHSCROLL
   kCenter = 1u << 3,       // ES_CENTER
   kTabStop = 1u << 4,      // WS_TABSTOP
+  kGroup = 1u << 5,        // WS_GROUP: first control of a group
+  kDisabled = 1u << 6,     // WS_DISABLED
+  kMultiline = 1u << 7,    // ES_MULTILINE, with scroll bars: a text view
+  kSort = 1u << 8,         // LBS_SORT / CBS_SORT
+  kMultiSelect = 1u << 9,  // LBS_EXTENDEDSEL
+  kNumber = 1u << 10,      // ES_NUMBER: digits only
 };
 
 // Controls without an id of their own carry IDC_STATIC (-1).
@@ -39,8 +49,9 @@ struct ControlTemplate {
 };
 
 enum DialogStyle : uint32_t {
-  kDialogSystemMenu = 1u << 0,  // WS_SYSMENU
-  kDialogAppWindow = 1u << 1,   // WS_EX_APPWINDOW: a taskbar button
+  kDialogSystemMenu = 1u << 0,   // WS_SYSMENU
+  kDialogAppWindow = 1u << 1,    // WS_EX_APPWINDOW: a taskbar button
+  kDialogContextHelp = 1u << 2,  // WS_EX_CONTEXTHELP: the title-bar help button
 };
 
 struct DialogTemplate {
@@ -59,5 +70,11 @@ inline constexpr int IDD_MAIN = 102;
 
 // The template with that id; nullptr for an unknown id.
 const DialogTemplate* FindDialogTemplate(int id);
+
+// The tables FindDialogTemplate searches, one per group of windows, each in
+// its own source file.
+std::span<const DialogTemplate> MainDialogTemplates();       // 100, 102
+std::span<const DialogTemplate> SettingsDialogTemplates();   // 130, 134, 135, 137, 141
+std::span<const DialogTemplate> TimetableDialogTemplates();  // 132, 133
 
 }  // namespace kestrivane

@@ -61,9 +61,14 @@ constexpr DialogTemplate kTemplates[] = {
 
 }  // namespace
 
+std::span<const DialogTemplate> MainDialogTemplates() { return kTemplates; }
+
 const DialogTemplate* FindDialogTemplate(int id) {
-  for (const DialogTemplate& t : kTemplates) {
-    if (t.id == id) return &t;
+  for (const auto tables :
+       {MainDialogTemplates(), SettingsDialogTemplates(), TimetableDialogTemplates()}) {
+    for (const DialogTemplate& t : tables) {
+      if (t.id == id) return &t;
+    }
   }
   return nullptr;
 }

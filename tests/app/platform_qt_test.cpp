@@ -5,12 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QEventLoop>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <QWidget>
 #include <fstream>
@@ -119,6 +124,44 @@ TEST(DialogBuilderTest, TextsGoToEditsAndComeBack) {
   SetControlText(&dialog, 1000, "Friday, January 07, 2000");
   EXPECT_EQ(GetControlText(&dialog, 1000), "Friday, January 07, 2000");
   EXPECT_EQ(FindControl(&dialog, 4242), nullptr);
+}
+
+TEST(DialogBuilderTest, SettingsControlKinds) {
+  // Two radio groups split by kGroup, a check box, a list, a text view.
+  static constexpr ControlTemplate kControls[] = {
+      {10, ControlKind::RadioButton, "a", 0, 0, 20, 10, kGroup | kTabStop},
+      {11, ControlKind::RadioButton, "b", 0, 10, 20, 10, kStyleNone},
+      {12, ControlKind::RadioButton, "c", 0, 20, 20, 10, kGroup},
+      {13, ControlKind::RadioButton, "d", 0, 30, 20, 10, kStyleNone},
+      {14, ControlKind::CheckBox, "check", 0, 40, 20, 10, kDisabled},
+      {15, ControlKind::ComboBox, "", 0, 50, 40, 60, kTabStop},
+      {16, ControlKind::ListBox, "", 40, 0, 40, 60, kSort | kMultiSelect},
+      {17, ControlKind::Edit, "", 80, 0, 40, 60, kMultiline | kReadOnly},
+  };
+  static constexpr DialogTemplate kDialog{
+      999, "Kinds", 130, 120, "MS Sans Serif", 8, 0, kDialogContextHelp, kControls};
+  QWidget dialog;
+  BuildDialog(&dialog, kDialog);
+
+  const auto radio = [&](int id) { return qobject_cast<QRadioButton*>(FindControl(&dialog, id)); };
+  radio(10)->click();
+  radio(12)->click();
+  EXPECT_TRUE(radio(10)->isChecked());  // another group
+  radio(11)->click();
+  EXPECT_FALSE(radio(10)->isChecked());
+  EXPECT_TRUE(radio(12)->isChecked());
+
+  EXPECT_FALSE(FindControl(&dialog, 14)->isEnabled());
+  ASSERT_NE(qobject_cast<QComboBox*>(FindControl(&dialog, 15)), nullptr);
+  auto* list = qobject_cast<QListWidget*>(FindControl(&dialog, 16));
+  ASSERT_NE(list, nullptr);
+  list->addItems({"zed", "Amy", "bob"});
+  EXPECT_EQ(list->item(0)->text(), "Amy");
+  EXPECT_EQ(list->selectionMode(), QAbstractItemView::ExtendedSelection);
+
+  SetControlText(&dialog, 17, "line 1\r\nline 2");
+  EXPECT_EQ(GetControlText(&dialog, 17), "line 1\nline 2");
+  EXPECT_TRUE(dialog.windowFlags() & Qt::WindowContextHelpButtonHint);
 }
 
 TEST(CaptionFlashTest, OnAltersTheCaptionAndOffRestoresIt) {
