@@ -50,7 +50,8 @@ cleanup() {
     sleep 0.02
   done
   for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; done
-  wait 2>/dev/null
+  # Only our own children: a stray grandchild must not hold the test open.
+  wait "${pids[@]}" 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
