@@ -1,0 +1,288 @@
+#include "platform/help_viewer.h"
+
+#include <QCursor>
+#include <QFile>
+#include <QMenu>
+#include <QPointer>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWhatsThis>
+#include <QWidget>
+#include <algorithm>
+#include <map>
+#include <sstream>
+
+#include "platform/dialog_builder.h"
+
+namespace kestrivane {
+
+namespace {
+
+constexpr const char* kHelpFile = ":/help/kestrivane.help";
+constexpr const char* kHelpWindowTitle = "Kestrivane Help";
+
+struct HelpFile {
+  std::map<uint32_t, std::string> popups;
+  std::map<uint32_t, HelpTopic> topics;
+  HelpTopic contents;
+};
+
+std::string Trim(const std::string& text) {
+  const size_t first = text.find_first_not_of(" \t\r");
+  if (first == std::string::npos) return {};
+  const size_t last = text.find_last_not_of(" \t\r");
+  return text.substr(first, last - first + 1);
+}
+
+uint32_t ParseNumber(const std::string& text) {
+  try {
+    return static_cast<uint32_t>(std::stoul(text, nullptr, 0));
+  } catch (...) {
+    return 0;
+  }
+}
+
+// Joins a section's lines: lines of one paragraph with blanks, paragraphs
+// with one blank line.
+std::string Paragraphs(const std::vector<std::string>& lines) {
+  std::string text;
+  bool pendingBreak = false;
+  for (const std::string& raw : lines) {
+    const std::string line = Trim(raw);
+    if (line.empty()) {
+      pendingBreak = !text.empty();
+      continue;
+    }
+    if (pendingBreak) {
+      text += "\n\n";
+      pendingBreak = false;
+    } else if (!text.empty()) {
+      text += ' ';
+    }
+    text += line;
+  }
+  return text;
+}
+
+HelpFile Parse(const std::string& content) {
+  HelpFile file;
+  enum class Kind { None, Popup, Topic, Contents } kind = Kind::None;
+  uint32_t number = 0;
+  std::string title;
+  std::vector<std::string> lines;
+  const auto flush = [&] {
+    switch (kind) {
+      case Kind::Popup:
+        file.popups[number] = Paragraphs(lines);
+        break;
+      case Kind::Topic:
+        file.topics[number] = HelpTopic{title, Paragraphs(lines)};
+        break;
+      case Kind::Contents:
+        file.contents = HelpTopic{title, Paragraphs(lines)};
+        break;
+      case Kind::None:
+        break;
+    }
+    lines.clear();
+  };
+  std::istringstream in(content);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line[0] == '#') continue;
+    if (!line.empty() && line[0] == '[') {
+      const size_t close = line.find(']');
+      if (close != std::string::npos) {
+        flush();
+        std::istringstream header(line.substr(1, close - 1));
+        std::string word, value;
+        header >> word >> value;
+        title = Trim(line.substr(close + 1));
+        number = ParseNumber(value);
+        kind = word == "popup"      ? Kind::Popup
+               : word == "topic"    ? Kind::Topic
+               : word == "contents" ? Kind::Contents
+                                    : Kind::None;
+        continue;
+      }
+    }
+    lines.push_back(line);
+  }
+  flush();
+  return file;
+}
+
+const HelpFile& TheHelpFile() {
+  static const HelpFile file = [] {
+    QFile source(QString::fromLatin1(kHelpFile));
+    if (!source.open(QIODevice::ReadOnly)) return HelpFile{};
+    return Parse(source.readAll().toStdString());
+  }();
+  return file;
+}
+
+std::function<void(const HelpRequest&)>& Hook() {
+  static std::function<void(const HelpRequest&)> hook;
+  return hook;
+}
+
+QPointer<QTextBrowser>& HelpWindow() {
+  static QPointer<QTextBrowser> window;
+  return window;
+}
+
+QString Html(const HelpTopic& topic) {
+  QString html =
+      QStringLiteral("<h2>%1</h2>").arg(QString::fromStdString(topic.title).toHtmlEscaped());
+  const std::string& text = topic.text;
+  size_t start = 0;
+  while (start <= text.size()) {
+    size_t end = text.find("\n\n", start);
+    if (end == std::string::npos) end = text.size();
+    QString body = QString::fromStdString(text.substr(start, end - start)).toHtmlEscaped();
+    // {0x20082} becomes a link to that topic, titled with the topic's title.
+    qsizetype open = 0;
+    while ((open = body.indexOf('{', open)) >= 0) {
+      const qsizetype close = body.indexOf('}', open);
+      if (close < 0) break;
+      const QString ref = body.mid(open + 1, close - open - 1);
+      const auto found = TheHelpFile().topics.find(ParseNumber(ref.toStdString()));
+      const QString label = found != TheHelpFile().topics.end()
+                                ? QString::fromStdString(found->second.title).toHtmlEscaped()
+                                : ref;
+      const QString link = QStringLiteral("<a href=\"topic:%1\">%2</a>").arg(ref, label);
+      body.replace(open, close - open + 1, link);
+      open += link.size();
+    }
+    html += QStringLiteral("<p>%1</p>").arg(body);
+    start = end + 2;
+  }
+  return html;
+}
+
+void ShowInHelpWindow(QWidget* owner, const HelpTopic& topic) {
+  QPointer<QTextBrowser>& window = HelpWindow();
+  if (window.isNull()) {
+    // Not owned by the caller: the window outlives the dialog that opened it.
+    window = new QTextBrowser;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(QString::fromLatin1(kHelpWindowTitle));
+    window->setOpenLinks(false);
+    window->resize(480, 420);
+    QObject::connect(
+        window.data(), &QTextBrowser::anchorClicked, window.data(), [](const QUrl& url) {
+          if (url.scheme() == QLatin1String("topic")) {
+            const auto topic = HelpTopicByNumber(ParseNumber(url.path().toStdString()));
+            if (topic) ShowInHelpWindow(nullptr, *topic);
+          } else if (url.scheme() == QLatin1String("contents")) {
+            ShowInHelpWindow(nullptr, HelpContents());
+          }
+        });
+  }
+  QString html = Html(topic);
+  if (topic.title != TheHelpFile().contents.title) {
+    html += QStringLiteral("<p><a href=\"contents:\">Contents</a></p>");
+  }
+  window->setHtml(html);
+  if (owner != nullptr && !window->isVisible()) {
+    // Beside the owner, but kept on its screen.
+    QPoint at = owner->window()->frameGeometry().topRight() + QPoint(8, 0);
+    if (const QScreen* screen = owner->screen()) {
+      const QRect area = screen->availableGeometry();
+      at.setX(std::max(area.left(), std::min(at.x(), area.right() - window->width())));
+      at.setY(std::max(area.top(), std::min(at.y(), area.bottom() - window->height())));
+    }
+    window->move(at);
+  }
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+void ShowPopup(QWidget* control, uint32_t context) {
+  const std::optional<std::string> text = context != 0 ? HelpPopupText(context) : std::nullopt;
+  const QString shown = QString::fromStdString(text.value_or(kNoHelpText));
+  const QPoint at =
+      control != nullptr ? control->mapToGlobal(control->rect().center()) : QCursor::pos();
+  QWhatsThis::showText(at, shown, control);
+}
+
+}  // namespace
+
+std::optional<std::string> HelpPopupText(uint32_t context) {
+  const auto& popups = TheHelpFile().popups;
+  const auto found = popups.find(context);
+  if (found == popups.end()) return std::nullopt;
+  return found->second;
+}
+
+std::optional<HelpTopic> HelpTopicByNumber(uint32_t context) {
+  const auto& topics = TheHelpFile().topics;
+  const auto found = topics.find(context);
+  if (found == topics.end()) return std::nullopt;
+  return found->second;
+}
+
+HelpTopic HelpContents() { return TheHelpFile().contents; }
+
+uint32_t HelpContextOf(const QWidget* control, std::span<const HelpIdPair> table) {
+  for (const QWidget* w = control; w != nullptr; w = w->parentWidget()) {
+    const QVariant id = w->property(kControlIdProperty);
+    if (!id.isValid()) {
+      if (w->isWindow()) break;
+      continue;
+    }
+    for (const HelpIdPair& pair : table) {
+      if (pair.controlId == 0 && pair.contextId == 0) break;
+      if (pair.controlId == static_cast<uint32_t>(id.toInt())) return pair.contextId;
+    }
+    return 0;
+  }
+  return 0;
+}
+
+bool WinHelp(QWidget* window, HelpCommand command, uint32_t data,
+             std::span<const HelpIdPair> table) {
+  uint32_t context = 0;
+  if (command == HELP_WM_HELP || command == HELP_CONTEXTMENU) {
+    context = HelpContextOf(window, table);
+  } else if (command == HELP_CONTEXT) {
+    context = data;
+  }
+  if (Hook()) {
+    Hook()(HelpRequest{command, context});
+    return true;
+  }
+  switch (command) {
+    case HELP_WM_HELP:
+      ShowPopup(window, context);
+      return true;
+    case HELP_CONTEXTMENU: {
+      QMenu menu(window);
+      QAction* whatsThis = menu.addAction(QStringLiteral("What's This?"));
+      if (menu.exec(QCursor::pos()) == whatsThis) ShowPopup(window, context);
+      return true;
+    }
+    case HELP_CONTEXT: {
+      const std::optional<HelpTopic> topic = HelpTopicByNumber(context);
+      if (!topic) return false;
+      ShowInHelpWindow(window, *topic);
+      return true;
+    }
+    case HELP_FINDER:
+      ShowInHelpWindow(window, HelpContents());
+      return true;
+    case HELP_QUIT:
+      if (!HelpWindow().isNull()) HelpWindow()->close();
+      return true;
+  }
+  return false;
+}
+
+void SetHelpHook(std::function<void(const HelpRequest&)> hook) { Hook() = std::move(hook); }
+
+bool IsHelpWindowOpen() { return !HelpWindow().isNull() && HelpWindow()->isVisible(); }
+
+}  // namespace kestrivane
