@@ -2,7 +2,37 @@
 
 namespace kestrivane {
 
-// The month selection and timetable windows' templates.
-std::span<const DialogTemplate> TimetableDialogTemplates() { return {}; }
+namespace {
+
+// Template 132: the month's table in a read-only text view.
+constexpr ControlTemplate kTimetableControls[] = {
+    {1021, ControlKind::Edit, "", 7, 7, 350, 203, kMultiline | kReadOnly | kTabStop},
+    {1088, ControlKind::PushButton, "&Print", 119, 218, 50, 14, kTabStop},
+    {1, ControlKind::DefPushButton, "OK", 193, 218, 50, 14, kTabStop},
+};
+
+// Template 133: year and month of the table.
+constexpr ControlTemplate kMonthSelectControls[] = {
+    {IDC_STATIC, ControlKind::Label,
+     "Select the month for which you would like to generate the prayer time table.", 7, 7, 111, 26,
+     kStyleNone},
+    {IDC_STATIC, ControlKind::Label, "&Year:", 7, 35, 18, 8, kStyleNone},
+    {1022, ControlKind::Edit, "", 7, 46, 46, 12, kAutoHScroll | kTabStop},
+    {IDC_STATIC, ControlKind::Label, "&Month:", 56, 35, 23, 8, kStyleNone},
+    {1023, ControlKind::ComboBox, "", 56, 46, 62, 70, kTabStop},
+    {1, ControlKind::DefPushButton, "Make Table", 68, 66, 50, 14, kTabStop},
+    {2, ControlKind::PushButton, "Cancel", 7, 66, 50, 14, kTabStop},
+};
+
+constexpr DialogTemplate kTemplates[] = {
+    {132, "Month Prayer Timetable", 364, 239, "MS Sans Serif", 8, 0, kDialogSystemMenu,
+     kTimetableControls},
+    {133, "Select Month ...", 125, 87, "MS Sans Serif", 8, 0, kDialogSystemMenu,
+     kMonthSelectControls},
+};
+
+}  // namespace
+
+std::span<const DialogTemplate> TimetableDialogTemplates() { return kTemplates; }
 
 }  // namespace kestrivane

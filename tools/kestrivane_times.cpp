@@ -9,6 +9,7 @@
 
 #include "kestrivane/version.h"
 #include "settings/locations_document.h"
+#include "timetable/timetable_print.h"
 #include "timetable/timetable_text.h"
 #include "tools/prefs_dump.h"
 #include "tools/times_month.h"
@@ -22,8 +23,8 @@ constexpr const char* kUsage =
     "                        [--tz HOURS] [--alt METRES] [--fiqh shafii|hanafi]\n"
     "                        [--fajr DEG] [--isha DEG] [--dst] [--24h] [--json]\n"
     "                        [--qiblah] [--prefs FILE] [--dump-prefs FILE] [--version]\n"
-    "       kestrivane-times --month YYYY-MM [--crlf] [--ics FILE] [location and\n"
-    "                        preference options] [--prefs FILE]\n";
+    "       kestrivane-times --month YYYY-MM [--crlf] [--ics FILE | --pdf FILE]\n"
+    "                        [location and preference options] [--prefs FILE]\n";
 
 // The settings are only read here; nothing is reported through it.
 class SilentReporter : public kestrivane::SettingsReporter {
@@ -55,6 +56,17 @@ int RunMonth(const kestrivane::TimesOptions& options, const kestrivane::CLocatio
   const YearMonth month = *options.month;
   const TimesSettings settings =
       ResolveSettings(options, {month.year, month.month, 1}, location, preferences);
+  if (options.pdfFile) {
+    std::string error;
+    if (!WriteTimetablePdf(
+            *options.pdfFile,
+            BuildTimetableText(settings.location, settings.preferences, month.year, month.month),
+            ComputeQiblah(settings), error)) {
+      std::cerr << "kestrivane-times: " << error << '\n';
+      return 1;
+    }
+    return 0;
+  }
   if (!options.icsFile) {
     WriteMonthText(
         std::cout,

@@ -143,6 +143,7 @@ ParsedTimesOptions ParseTimesOptions(const std::vector<std::string>& arguments) 
       {"--prefs", {"a settings file name", fileName(o.prefsFile)}},
       {"--dump-prefs", {"a settings file name", fileName(o.dumpPrefsFile)}},
       {"--ics", {"a file name, or - for standard output", fileName(o.icsFile)}},
+      {"--pdf", {"a file name", fileName(o.pdfFile)}},
       {"--month",
        {"YYYY-MM, a year from 1900 to 2100 and a month from 01 to 12",
         [&](const std::string& v) { return bool(o.month = ParseYearMonth(v)); }}},
@@ -222,6 +223,9 @@ ParsedTimesOptions ParseTimesOptions(const std::vector<std::string>& arguments) 
   if (!o.month) {
     if (o.crlf) parsed.error = "--crlf: only with --month YYYY-MM";
     if (o.icsFile) parsed.error = "--ics: only with --month YYYY-MM";
+    if (o.pdfFile) parsed.error = "--pdf: only with --month YYYY-MM";
+  } else if (o.icsFile && o.pdfFile) {
+    parsed.error = "--pdf: not with --ics";
   } else if (o.date) {
     parsed.error = "--month: not with --date";
   } else if (o.json || o.qiblah || o.dumpPrefsFile) {

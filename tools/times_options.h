@@ -42,6 +42,7 @@ struct TimesOptions {
   std::optional<int32_t> ishaAngle;
   std::optional<YearMonth> month;      // the month's timetable instead of one day
   std::optional<std::string> icsFile;  // with month: the times as iCalendar, "-" = stdout
+  std::optional<std::string> pdfFile;  // with month: the printed page as a PDF file
   bool crlf = false;                   // with month: the text's own CR LF line breaks
   bool daylightSaving = false;
   bool use24Hour = false;

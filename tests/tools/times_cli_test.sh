@@ -209,6 +209,32 @@ if [ "$status" -ne 1 ] || [ "$(wc -l <"$work/ics.err")" -ne 1 ]; then
   failures=$((failures + 1))
 fi
 
+# --pdf: the printed page as a PDF, no dialog and no display needed.
+pdf="$work/march.pdf"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin" --month 2000-03 --pdf "$pdf" \
+  >"$work/pdf.out" 2>"$work/pdf.err"
+status=$?
+expect_lines "pdf status" 0 "$status"
+expect_lines "pdf quiet" "" "$(cat "$work/pdf.out" "$work/pdf.err")"
+expect_lines "pdf header" "%PDF-" "$(head -c 5 "$pdf" 2>/dev/null)"
+expect_lines "pdf one page" 1 "$(grep -aoE '/Type ?/Page([^s]|$)' "$pdf" | wc -l)"
+if command -v pdfinfo >/dev/null; then
+  expect_lines "pdfinfo pages" "Pages: 1" "$(pdfinfo "$pdf" | grep '^Pages:' | tr -s ' ')"
+  expect_lines "pdfinfo title" "Title: KestrivanePrint" "$(pdfinfo "$pdf" | grep '^Title:' | tr -s ' ')"
+fi
+for refused in 1899-12 2101-01; do
+  expect_refused --month "$refused" --pdf "$work/refused.pdf"
+done
+expect_refused --pdf "$work/refused.pdf"
+expect_refused --month 2000-03 --pdf "$work/refused.pdf" --ics "$work/refused.ics"
+[ -e "$work/refused.pdf" ] && { echo "FAIL: a refused --pdf wrote a file"; failures=$((failures + 1)); }
+"$bin" --month 2000-03 --pdf "$work/no/such/dir/x.pdf" 2>"$work/pdf.err"
+status=$?
+if [ "$status" -ne 1 ] || [ "$(wc -l <"$work/pdf.err")" -ne 1 ]; then
+  echo "FAIL: an unwritable PDF file should exit 1 with one line (status $status)"
+  failures=$((failures + 1))
+fi
+
 if [ "$failures" -ne 0 ]; then
   echo "$failures failed"
   exit 1

@@ -84,6 +84,12 @@ TEST(TimesOptions, MonthTakesTheDialogsYearsAndItsOwnCompanions) {
       {{"--month", "2000-01", "--date", "2000-01-01"}, "--month"},
       {{"--month", "2000-01", "--json"}, "--month"},
       {{"--month", "2000-01", "--dst"}, "--dst"},
+      {{"--month", "2000-03", "--pdf", "march.pdf"}, nullptr},
+      {{"--pdf", "march.pdf"}, "--pdf"},
+      {{"--month", "2000-03", "--pdf", ""}, "--pdf"},
+      {{"--month", "2000-03", "--pdf", "a.pdf", "--ics", "a.ics"}, "--pdf"},
+      {{"--month", "1899-12", "--pdf", "a.pdf"}, "--month"},
+      {{"--pdf", "a.pdf", "--month", "2101-01"}, "--month"},
   };
   for (const auto& c : cases) {
     const auto parsed = Parse(c.args);

@@ -1,0 +1,37 @@
+#pragma once
+// "Select Month ..." (template 133): the year and month of a timetable.
+
+#include <QDialog>
+#include <cstdint>
+
+namespace kestrivane {
+
+inline constexpr int IDD_MONTH_SELECT = 133;
+inline constexpr int IDC_YEAR = 1022;
+inline constexpr int IDC_MONTH = 1023;
+
+class CMonthSelectDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Preset to the clock's local month and year.
+  explicit CMonthSelectDlg(QWidget* parent = nullptr);
+
+  // OnInitDialog, then the modal run; QDialog::Accepted for "Make Table".
+  int DoModal();
+  bool OnInitDialog();
+  // "Make Table": ends the dialog only when the year is whole and in range.
+  void OnOK();
+
+  int32_t m_nMonth = 0;  // 0 = January
+  int32_t m_nYear = 0;
+
+ public slots:
+  void accept() override;
+
+ private:
+  // False when a field was refused; its message has been shown.
+  bool DoDataExchange(bool saveAndValidate);
+};
+
+}  // namespace kestrivane

@@ -1,0 +1,100 @@
+#include "timetable/timetable_dlg.h"
+
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+#include "platform/dialog_builder.h"
+#include "platform/message_box.h"
+#include "resources/dialog_template.h"
+#include "resources/menu_template.h"
+#include "timetable/timetable_print.h"
+
+namespace kestrivane {
+
+namespace {
+
+// The text view gives its lines back with LF alone; the page finds its
+// lines by their CR LF.
+std::string WithCrLf(const std::string& text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 32);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
+    out += text[i];
+  }
+  return out;
+}
+
+}  // namespace
+
+CTimetableDlg::CTimetableDlg(QWidget* parent) : QDialog(parent) {
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  BuildDialog(this, *FindDialogTemplate(IDD_TIMETABLE));
+  if (auto* print = qobject_cast<QPushButton*>(FindControl(this, IDC_PRINT))) {
+    connect(print, &QPushButton::clicked, this, &CTimetableDlg::OnPrint);
+  }
+  if (auto* ok = qobject_cast<QPushButton*>(FindControl(this, IDOK))) {
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  }
+}
+
+int CTimetableDlg::DoModal() {
+  OnInitDialog();
+  return exec();
+}
+
+QFont CTimetableDlg::TimetableFont() {
+  // A cell height of 8 picked the smallest size of the old raster Courier;
+  // a scalable face needs 8 points to stay readable.
+  QFont font(QStringLiteral("Courier"));
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  font.setPointSize(8);
+  font.setWeight(QFont::Normal);
+  return font;
+}
+
+bool CTimetableDlg::OnInitDialog() {
+  DoDataExchange(false);
+  m_font = TimetableFont();
+  if (m_editTimetable != nullptr) m_editTimetable->setFont(m_font);
+  return true;
+}
+
+void CTimetableDlg::DoDataExchange(bool saveAndValidate) {
+  m_editTimetable = qobject_cast<QPlainTextEdit*>(FindControl(this, IDC_TIMETABLE));
+  if (saveAndValidate) {
+    m_strTimetable = WithCrLf(GetControlText(this, IDC_TIMETABLE));
+  } else {
+    SetControlText(this, IDC_TIMETABLE, m_strTimetable);
+  }
+}
+
+bool CTimetableDlg::RunPrintDialog(QPrinter& printer) {
+  QPrintDialog dialog(&printer, this);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  // Printing to a PDF file stays: users keep their timetables that way.
+  dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+void CTimetableDlg::OnPrint() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setResolution(kPrintResolution);
+  printer.setDocName(QString::fromLatin1(kPrintJobName));
+  printer.setPrintRange(QPrinter::AllPages);
+  if (!RunPrintDialog(printer)) return;
+  // A printer chosen in the dialog may bring a resolution of its own.
+  printer.setResolution(kPrintResolution);
+  DoDataExchange(true);
+  if (!PaintTimetablePage(printer, m_strTimetable, m_dQiblah)) {
+    ShowMessageBox(this, kCannotPrint);
+  }
+}
+
+}  // namespace kestrivane
