@@ -11,6 +11,9 @@
 #include "app/reminder_app.h"
 #include "app/time_format.h"
 #include "calc/prayer_calculator.h"
+#include "calc/qiblah.h"
+#include "dialogs/context_help.h"
+#include "dialogs/settings_dialogs.h"
 #include "platform/app_icons.h"
 #include "platform/caption_flash.h"
 #include "platform/dialog_builder.h"
@@ -20,6 +23,9 @@
 #include "resources/dialog_template.h"
 #include "resources/menu_template.h"
 #include "resources/string_table.h"
+#include "timetable/month_select_dlg.h"
+#include "timetable/timetable_dlg.h"
+#include "timetable/timetable_text.h"
 
 namespace kestrivane {
 
@@ -86,6 +92,8 @@ CMainDlg::CMainDlg(CReminderApp* app, QWidget* parent)
   BuildDialog(this, dialog, menuHeight);
   m_pMenuBar->setGeometry(0, 0, width(), menuHeight);
   m_caption = windowTitle();
+  // F1 and right-clicks on the fields: their pop-up help, the alarm stopped first.
+  new CContextHelp(this, /*rightClick=*/true, [this] { StopAlarm(); });
 
   for (QPushButton* button : findChildren<QPushButton*>()) {
     const int id = button->property(kControlIdProperty).toInt();
@@ -162,13 +170,19 @@ bool CMainDlg::OnCmdMsg(int commandId) {
       ShowAboutBox();
       return true;
     case ID_HELP_FINDER:
-      // The help viewer arrives with the context-help issue.
+      ShowHelp(this, HELP_FINDER);
+      return true;
+    case ID_OPTIONS_TIMETABLE:
+      OnMonthTimetable();
       return true;
     case ID_OPTIONS_PREFERENCES:
+      OnPreferences();
+      return true;
     case ID_OPTIONS_LOCATION:
+      OnLocation();
+      return true;
     case ID_OPTIONS_ALARMS:
-    case ID_OPTIONS_TIMETABLE:
-      // Connected when the settings dialogs and the month timetable land.
+      OnAlarms();
       return true;
     default:
       return false;
@@ -352,6 +366,7 @@ void CMainDlg::OnDestroy() {
     m_pEngine.reset();
     m_pSettings.reset();
   }
+  WinHelp(this, HELP_QUIT, 0);
 }
 
 void CMainDlg::ReportError(const std::string& message) { ShowMessageBox(this, message); }
@@ -360,12 +375,61 @@ void CMainDlg::OnTimer(unsigned id) {
   if (m_pEngine) m_pEngine->OnTimer(id);
 }
 
+void CMainDlg::OnPreferences() {
+  if (!m_pSettings) return;
+  CSettingsDialogs editor(this);
+  if (m_pSettings->EditPreferences(editor)) {
+    ShowPrayerTimes();
+    if (m_pEngine) m_pEngine->ShowNextAlarm(m_pEngine->m_nCurrentAlarm, false);
+    UpdateData(false);
+  }
+  SaveIfModified();
+}
+
+void CMainDlg::OnLocation() {
+  if (!m_pSettings) return;
+  CSettingsDialogs editor(this);
+  if (m_pSettings->EditLocation(editor)) {
+    ShowLocation(m_pSettings->m_location);
+    ShowPrayerTimes();
+    UpdateData(false);
+  }
+  SaveIfModified();
+}
+
+void CMainDlg::OnAlarms() {
+  if (!m_pSettings) return;
+  PrayerTimes times;
+  ComputeTodaysTimes(times);
+  CSettingsDialogs editor(this);
+  if (m_pSettings->EditAlarms(editor, times)) {
+    if (m_pEngine) m_pEngine->FindCurrentAlarm();
+    UpdateData(false);
+  }
+  SaveIfModified();
+}
+
 void CMainDlg::ShowAboutBox() {
   if (m_pApp != nullptr) {
     m_pApp->ShowAboutBox(this);
   } else {
     CReminderApp::ShowAboutBox(this, ReadVersionInfo(&ProgramVersionResource()));
   }
+}
+
+void CMainDlg::OnMonthTimetable() {
+  CMonthSelectDlg monthDlg(this);
+  CTimetableDlg timetableDlg(this);
+  if (monthDlg.DoModal() != QDialog::Accepted || !m_pSettings) return;
+  // The settings as they are now; a later change does not touch this table.
+  const CLocation& location = m_pSettings->m_location;
+  timetableDlg.m_strTimetable =
+      BuildTimetableText(location, m_pSettings->m_preferences,
+                         static_cast<int16_t>(monthDlg.m_nYear),
+                         static_cast<int16_t>(monthDlg.m_nMonth + 1));
+  timetableDlg.m_dQiblah =
+      QiblahDirection(location.GetLatitudeRadians(), location.GetLongitudeRadians());
+  timetableDlg.DoModal();
 }
 
 const QIcon& CMainDlg::IconById(int iconId) const {

@@ -117,6 +117,11 @@ class CMainDlg : public QDialog, private SettingsReporter {
   void EndDialog(int result);
   void OnDestroy();
   void ShowAboutBox();
+  // The settings commands: the dialog, the refresh after a change, the save.
+  void OnPreferences();
+  void OnLocation();
+  void OnAlarms();
+  void OnMonthTimetable();
   const QIcon& IconById(int iconId) const;
 
   CReminderApp* m_pApp;

@@ -13,6 +13,7 @@
 namespace kestrivane {
 
 class CArchive;
+class SettingsEditor;
 
 class CLocations {
  public:
@@ -35,6 +36,15 @@ class CLocations {
   void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
 
   void Serialize(CArchive& ar);
+
+  // The editing operations behind the main window's settings commands. Each
+  // runs one dialog on one record and returns whether that record is marked
+  // changed afterwards; false after Cancel, with the record untouched.
+  // Preferences count a pending alarm-table change too; every OK in the
+  // location dialog counts as a change.
+  bool EditPreferences(SettingsEditor& editor);
+  bool EditLocation(SettingsEditor& editor);
+  bool EditAlarms(SettingsEditor& editor, const PrayerTimes& today);
 
   CLocation m_location;
   CPreferences m_preferences;

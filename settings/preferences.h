@@ -4,11 +4,13 @@
 
 #include <cstdint>
 
+#include "calc/prayer_times.h"
 #include "settings/alarm_table.h"
 
 namespace kestrivane {
 
 class CArchive;
+class SettingsEditor;
 
 class CPreferences {
  public:
@@ -21,6 +23,10 @@ class CPreferences {
   double GetIshaAngleRadians() const;
 
   void Serialize(CArchive& ar);
+
+  // Runs the Set Alarms dialog on m_alarms with today's times; true when the
+  // dialog ended with OK and the alarm table is marked changed.
+  bool EditAlarms(SettingsEditor& editor, const PrayerTimes& today);
 
   int32_t m_nTimeFormat = 0;  // 0 = 12-hour clock, 1 = 24-hour clock
   int32_t m_nFiqh = 1;        // 0 = Shafe'i, 1 = Hanafi

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 #include <fstream>
 
 #include "platform/dialog_builder.h"
@@ -277,7 +278,18 @@ class AlarmRunningTest : public MainDlgTest {
     window.Engine()->OnTimer(IDT_AZAN);
     ASSERT_TRUE(window.Engine()->m_bAlarmActive);
     boxes.boxes.clear();
+    // The commands' own dialogs are not under test here: each is cancelled
+    // as soon as it is up.
+    closer.setInterval(20);
+    QObject::connect(&closer, &QTimer::timeout, &closer, [] {
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        dialog->reject();
+      }
+    });
+    closer.start();
   }
+
+  QTimer closer;
 };
 
 constexpr const char* kZuhrAzan = "Zuhr prayer at 12:45 P.M. Insha Allah.";
@@ -297,6 +309,12 @@ TEST_F(AlarmRunningTest, FiringShowsTheMessageAsTipAndTicksEverySecond) {
 }
 
 TEST_F(AlarmRunningTest, EveryCommandFirstStopsTheAlarmWithItsMessageBox) {
+  // The commands open their dialogs: cancel each once it is up.
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [] {
+    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+  });
+  closer.start(5);
   for (int id : {ID_OPTIONS_PREFERENCES, ID_OPTIONS_LOCATION, ID_OPTIONS_ALARMS,
                  ID_OPTIONS_TIMETABLE, ID_HELP_FINDER}) {
     window.Engine()->OnTimer(IDT_AZAN);  // no new firing: Zuhr has come
@@ -339,7 +357,14 @@ TEST_F(AlarmRunningTest, MenuItemsAndButtonsAreCommands) {
       preferences = action;
   }
   ASSERT_NE(preferences, nullptr);
+  // The command opens the Preferences dialog: cancel it once it is up.
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [] {
+    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+  });
+  closer.start(5);
   preferences->trigger();
+  closer.stop();
   EXPECT_THAT(boxes.Texts(), ElementsAre(kZuhrAzan));
 
   window.Engine()->m_bAlarmActive = true;

@@ -1,0 +1,148 @@
+#include "dialogs/alarms_dlg.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <cctype>
+
+#include "app/time_format.h"
+#include "dialogs/recipients_dlg.h"
+#include "platform/data_exchange.h"
+#include "settings/alarm_table.h"
+
+namespace kestrivane {
+
+const std::array<AlarmRow, kAlarmRows> kAlarmRowTable = {{
+    {1074, 1055, 1062, 1069, Fajr, Shurooq, 15},
+    {1075, 1056, 1063, 1070, Zuhr, Asr, 15},
+    {1076, 1057, 1065, 1071, Asr, Maghrib, 15},
+    {1077, 1058, 1067, 1072, Maghrib, Isha, 5},
+    {1078, 1059, 1068, 1073, Isha, std::nullopt, 15},
+}};
+
+void AddMinutes(int16_t& hour, int16_t& minute, int m) {
+  int total = minute + m;
+  int h = hour;
+  if (total > 59) {
+    h += total / 60;
+    total %= 60;
+  }
+  hour = static_cast<int16_t>(h);
+  minute = static_cast<int16_t>(total);
+}
+
+std::vector<PrayerTime> AzanCandidates(PrayerTime start, std::optional<PrayerTime> end, int step) {
+  std::vector<PrayerTime> candidates;
+  if (step <= 0) return candidates;
+  PrayerTime t = start;
+  AddMinutes(t.hour, t.minute, 3);
+  AddMinutes(t.hour, t.minute, step);
+  t.minute = static_cast<int16_t>(t.minute / step * step);
+  for (int i = 0; i < kMaxCandidates; ++i) {
+    if (end && end->hour != 0 && t.hour == end->hour && t.minute >= end->minute) break;
+    // A time at or past 24:00 never fires, and one before midnight is no
+    // time of the day either.
+    if (t.hour >= 24 || t.hour < 0 || t.minute < 0) break;
+    candidates.push_back(t);
+    AddMinutes(t.hour, t.minute, step);
+  }
+  return candidates;
+}
+
+uint16_t ParseTimeText(const std::string& text) {
+  if (text.size() < 5) return 0;
+  const auto digit = [&](size_t i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    return c >= '0' && c <= '9' ? c - '0' : 0;
+  };
+  int hour = std::isdigit(static_cast<unsigned char>(text[0])) ? 10 * digit(0) : 0;
+  hour += digit(1);
+  // The 12-hour form: " 1:30 P.M." has its 'P' seventh.
+  if (text.size() > 6 && hour < 12 && text[6] == 'P') hour += 12;
+  const int minute = 10 * digit(3) + digit(4);
+  return static_cast<uint16_t>(hour * 256 + minute);
+}
+
+CAlarmsDlg::CAlarmsDlg(CAlarmTable* alarms, const PrayerTimes& today, int32_t clock,
+                       QWidget* parent)
+    : CSettingsDialog(137, parent), m_pAlarms(alarms), m_today(today), m_nClock(clock) {
+  OnClicked(IDC_RECIPIENTS, [this] { OnRecipients(); });
+}
+
+void CAlarmsDlg::DoDataExchange(CDataExchange& dx) {
+  for (int i = 0; i < kAlarmRows; ++i) dx.Check(kAlarmRowTable[i].checkId, m_bAzanOn[i]);
+  for (int i = 0; i < kAlarmRows; ++i) dx.Text(kAlarmRowTable[i].timeId, m_strTime[i]);
+  for (int i = 0; i < kAlarmRows; ++i) {
+    dx.IntRange(kAlarmRowTable[i].delayId, m_nIqamahDelay[i], uint32_t{kMinIqamahDelay},
+                uint32_t{kMaxIqamahDelay});
+  }
+  dx.Check(IDC_PLAY_SOUND, m_bPlaySound);
+}
+
+void CAlarmsDlg::OnInitDialog() {
+  const bool use24Hour = m_nClock != 0;
+  for (int i = 0; i < kAlarmRows; ++i) {
+    const AlarmRow& row = kAlarmRowTable[i];
+    const PrayerTime time = m_today[row.entry];
+    m_strTime[i] = FormatTimeOfDay(time.hour, time.minute, use24Hour);
+    const CAlarmSetting& entry = m_pAlarms->m_alarm[static_cast<size_t>(row.entry)];
+    m_bAzanOn[i] = (entry.m_nFlags & CAlarmSetting::kOn) != 0 ? 1 : 0;
+    m_nIqamahDelay[i] = entry.m_nIqamahDelay;
+  }
+  m_bPlaySound = m_pAlarms->m_bPlaySound;
+  CSettingsDialog::OnInitDialog();
+  for (int i = 0; i < kAlarmRows; ++i) {
+    const AlarmRow& row = kAlarmRowTable[i];
+    PrayerTime current;
+    uint16_t hour = 0, minute = 0;
+    m_pAlarms->m_alarm[static_cast<size_t>(row.entry)].GetAzanTime(hour, minute);
+    current.hour = static_cast<int16_t>(hour);
+    current.minute = static_cast<int16_t>(minute);
+    const std::optional<PrayerTime> end =
+        row.end ? std::optional<PrayerTime>(m_today[*row.end]) : std::nullopt;
+    auto* list = ItemAs<QComboBox>(row.listId);
+    FillAzanCombo(list, current, m_today[row.entry], end, row.step);
+    // Without a candidate there is nothing to switch on: the entry stays
+    // as it is.
+    Item(row.checkId)->setEnabled(list->count() > 0);
+  }
+}
+
+void CAlarmsDlg::FillAzanCombo(QComboBox* list, PrayerTime current, PrayerTime start,
+                               std::optional<PrayerTime> end, int step) {
+  const bool use24Hour = m_nClock != 0;
+  list->clear();
+  for (const PrayerTime& t : AzanCandidates(start, end, step)) {
+    list->addItem(QString::fromStdString(FormatTimeOfDay(t.hour, t.minute, use24Hour)));
+  }
+  const QString wanted =
+      QString::fromStdString(FormatTimeOfDay(current.hour, current.minute, use24Hour));
+  const int found = list->findText(wanted, Qt::MatchFixedString);  // case-insensitive
+  list->setCurrentIndex(found >= 0 ? found : (list->count() > 0 ? 0 : -1));
+}
+
+void CAlarmsDlg::OnOK() {
+  if (!UpdateData(true)) return;
+  for (int i = 0; i < kAlarmRows; ++i) {
+    const AlarmRow& row = kAlarmRowTable[i];
+    auto* list = ItemAs<QComboBox>(row.listId);
+    if (list->currentIndex() < 0) continue;  // an empty list keeps its entry
+    const uint16_t azanTime = ParseTimeText(list->currentText().toStdString());
+    m_pAlarms->SetAlarm(row.entry, m_bAzanOn[i] != 0, azanTime,
+                        static_cast<uint16_t>(m_nIqamahDelay[i]));
+  }
+  m_pAlarms->SetPlaySound(m_bPlaySound);
+  EndDialog(IDOK);
+}
+
+void CAlarmsDlg::OnRecipients() {
+  // On the record itself: what the recipients dialog stores stays stored,
+  // so this dialog can no longer be cancelled.
+  CRecipientsDlg dialog(&m_pAlarms->m_recipients, this);
+  dialog.DoModal();
+  if (dialog.m_bChanged) {
+    m_pAlarms->m_bDirty = 1;
+    Item(IDCANCEL)->setEnabled(false);
+  }
+}
+
+}  // namespace kestrivane

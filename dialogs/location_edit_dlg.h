@@ -1,0 +1,73 @@
+#pragma once
+// The Define Location dialog (template 134): names, coordinates, altitude,
+// time zone and daylight saving of a CLocation, on a working copy that
+// reaches the record only after OK.
+
+#include <cstdint>
+#include <string>
+
+#include "dialogs/settings_dialog.h"
+#include "settings/dst_rule.h"
+
+namespace kestrivane {
+
+class CLocation;
+
+// Control ids of template 134.
+inline constexpr int IDC_LAT_DEGREES = 1013;
+inline constexpr int IDC_LONG_DEGREES = 1014;
+inline constexpr int IDC_TIME_ZONE = 1015;
+inline constexpr int IDC_ALTITUDE = 1016;
+inline constexpr int IDC_CITY_NAME = 1034;
+inline constexpr int IDC_COUNTRY_NAME = 1035;
+inline constexpr int IDC_USE_DST = 1064;
+inline constexpr int IDC_CONFIGURE_DST = 1066;
+inline constexpr int IDC_LAT_MINUTES = 1083;
+inline constexpr int IDC_LONG_MINUTES = 1085;
+inline constexpr int IDC_LAT_DIRECTION = 1086;
+inline constexpr int IDC_LONG_DIRECTION = 1087;
+
+// Field ranges. Altitude is what the file's 16 bits hold; time zones are
+// the ones in use, from -12 to +14 (Kiribati).
+inline constexpr int32_t kMaxAltitude = 65535;
+inline constexpr uint32_t kMaxLatDegrees = 90;
+inline constexpr uint32_t kMaxLongDegrees = 180;
+inline constexpr uint32_t kMaxMinutes = 59;
+inline constexpr double kMinTimeZone = -12.0;
+inline constexpr double kMaxTimeZone = 14.0;
+
+class CLocationEditDlg : public CSettingsDialog {
+ public:
+  explicit CLocationEditDlg(QWidget* parent = nullptr);
+
+  void LoadFrom(const CLocation& location);
+  // After OK: every value through the record's Set, which marks it changed;
+  // so this returns true.
+  bool SaveTo(CLocation& location) const;
+
+  // Working values.
+  std::string m_strCity;
+  std::string m_strCountry;
+  int32_t m_bUseDst = 0;
+  int32_t m_nAltitude = 0;
+  uint32_t m_nLatMinutes = 0;
+  uint32_t m_nLatDegrees = 0;
+  uint32_t m_nLongDegrees = 0;
+  uint32_t m_nLongMinutes = 0;
+  int32_t m_nLongDirection = -1;  // 0 East, 1 West
+  int32_t m_nLatDirection = -1;   // 0 North, 1 South
+  double m_dTimeZone = 0.0;
+  CDstRule m_rule;
+
+  // The check-box routine: reads every field back, sets or clears the
+  // rule's observes bit, enables Configure with the check box.
+  void OnUseDst();
+  // Runs the rule dialog on the working rule.
+  void OnConfigure();
+
+ protected:
+  void DoDataExchange(CDataExchange& dx) override;
+  void OnInitDialog() override;
+};
+
+}  // namespace kestrivane

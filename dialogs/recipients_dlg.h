@@ -1,0 +1,45 @@
+#pragma once
+// The Azan Recipients dialog (template 141): the logins that receive alarm
+// messages. Works on the alarm table's list itself and writes it on OK.
+
+#include <string>
+#include <vector>
+
+#include "dialogs/settings_dialog.h"
+
+class QListWidget;
+
+namespace kestrivane {
+
+// Control ids of template 141.
+inline constexpr int IDC_RECIPIENT_LIST = 1102;
+inline constexpr int IDC_RECIPIENT_NAME = 1103;
+inline constexpr int IDC_ADD_RECIPIENT = 1104;
+inline constexpr int IDC_REMOVE_RECIPIENT = 1105;
+
+inline constexpr const char* kDuplicateRecipient = "This recipient is already in the list.";
+
+class CRecipientsDlg : public CSettingsDialog {
+ public:
+  CRecipientsDlg(std::vector<std::string>* recipients, QWidget* parent = nullptr);
+
+  // Add or Remove was used (whether or not the dialog ends with OK).
+  bool m_bChanged = false;
+  std::string m_strName;
+
+  void OnNameChanged();
+  void OnAdd();
+  void OnRemove();
+
+ protected:
+  void DoDataExchange(CDataExchange& dx) override;
+  void OnInitDialog() override;
+  void OnOK() override;
+
+ private:
+  QListWidget* List() const;
+
+  std::vector<std::string>* m_pRecipients;
+};
+
+}  // namespace kestrivane
