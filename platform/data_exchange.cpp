@@ -108,50 +108,35 @@ bool CDataExchange::ReadNumber(int id, double& out) {
   return true;
 }
 
-void CDataExchange::Int(int id, int32_t& value) {
+template <typename T>
+void CDataExchange::ExchangeInteger(int id, T& value, int64_t min, int64_t max,
+                                    const std::string& outOfRange) {
   if (Skip()) return;
   if (!m_bSaveAndValidate) {
     SetControlText(m_pDialog, id, std::to_string(value));
     return;
   }
-  int64_t read = 0;
-  if (!ReadInteger(id, read)) return;
-  if (read < INT32_MIN || read > INT32_MAX) {
-    Fail(id, kParseIntMessage);
-    return;
-  }
-  value = static_cast<int32_t>(read);
-}
-
-void CDataExchange::IntRange(int id, int32_t& value, int32_t min, int32_t max) {
-  if (Skip()) return;
-  if (!m_bSaveAndValidate) {
-    SetControlText(m_pDialog, id, std::to_string(value));
-    return;
-  }
+  // A minus sign in an unsigned field is a number out of range, not a
+  // malformed one.
   int64_t read = 0;
   if (!ReadInteger(id, read)) return;
   if (read < min || read > max) {
-    Fail(id, IntRangeMessage(min, max));
+    Fail(id, outOfRange);
     return;
   }
-  value = static_cast<int32_t>(read);
+  value = static_cast<T>(read);
+}
+
+void CDataExchange::Int(int id, int32_t& value) {
+  ExchangeInteger(id, value, INT32_MIN, INT32_MAX, kParseIntMessage);
+}
+
+void CDataExchange::IntRange(int id, int32_t& value, int32_t min, int32_t max) {
+  ExchangeInteger(id, value, min, max, IntRangeMessage(min, max));
 }
 
 void CDataExchange::IntRange(int id, uint32_t& value, uint32_t min, uint32_t max) {
-  if (Skip()) return;
-  if (!m_bSaveAndValidate) {
-    SetControlText(m_pDialog, id, std::to_string(value));
-    return;
-  }
-  // A minus sign is a number out of range, not a malformed one.
-  int64_t read = 0;
-  if (!ReadInteger(id, read)) return;
-  if (read < static_cast<int64_t>(min) || read > static_cast<int64_t>(max)) {
-    Fail(id, IntRangeMessage(min, max));
-    return;
-  }
-  value = static_cast<uint32_t>(read);
+  ExchangeInteger(id, value, min, max, IntRangeMessage(min, max));
 }
 
 void CDataExchange::Double(int id, double& value) {

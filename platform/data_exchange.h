@@ -65,6 +65,10 @@ class CDataExchange {
   bool Skip() const { return m_bFailed; }
   // Reads a whole number; false (with the message shown) when malformed.
   bool ReadInteger(int id, int64_t& out);
+  // Both directions of an integer field; a value read outside min..max
+  // fails with `outOfRange`.
+  template <typename T>
+  void ExchangeInteger(int id, T& value, int64_t min, int64_t max, const std::string& outOfRange);
   bool ReadNumber(int id, double& out);
 
   QWidget* m_pDialog;
