@@ -68,6 +68,10 @@ class MainDlgTest : public ::testing::Test {
     CLocations document(reporter);
     edit(document);
     ASSERT_TRUE(document.OnSaveDocument("Prefs.dat"));
+  }  // The one alarm most cases need: Zuhr at 12:30, iqamah 15 minutes later.
+  void WriteZuhrAlarm() {
+    WritePrefs(
+        [](CLocations& d) { d.m_preferences.m_alarms.SetAlarm(Zuhr, true, Azan(12, 30), 15); });
   }
 
   std::string Text(int id) { return GetControlText(&window, id); }
@@ -175,8 +179,7 @@ TEST_F(MainDlgTest, UnreadableFileShowsTheOpenReport) {
 }
 
 TEST_F(MainDlgTest, StartupTickFindsTheAlarmAndMinimizesIntoTheTray) {
-  WritePrefs(
-      [](CLocations& d) { d.m_preferences.m_alarms.SetAlarm(Zuhr, true, Azan(12, 30), 15); });
+  WriteZuhrAlarm();
   ASSERT_TRUE(window.OnInitDialog());
   window.show();
   window.Engine()->OnTimer(IDT_STARTUP);
@@ -210,8 +213,7 @@ TEST_F(MainDlgTest, QuitWithNoAlarmEndsAtOnce) {
 }
 
 TEST_F(MainDlgTest, QuitWithAnAlarmAsksAndNoKeepsRunning) {
-  WritePrefs(
-      [](CLocations& d) { d.m_preferences.m_alarms.SetAlarm(Zuhr, true, Azan(12, 30), 15); });
+  WriteZuhrAlarm();
   ASSERT_TRUE(window.OnInitDialog());
   window.show();
   boxes.answerYes = false;
@@ -232,8 +234,7 @@ TEST_F(MainDlgTest, QuitWithAnAlarmAsksAndNoKeepsRunning) {
 }
 
 TEST_F(MainDlgTest, EscapeEndsWithoutTheQuestion) {
-  WritePrefs(
-      [](CLocations& d) { d.m_preferences.m_alarms.SetAlarm(Zuhr, true, Azan(12, 30), 15); });
+  WriteZuhrAlarm();
   ASSERT_TRUE(window.OnInitDialog());
   window.show();
   window.reject();
@@ -267,8 +268,7 @@ TEST_F(MainDlgTest, ClosingSavesAChangedDocument) {
 class AlarmRunningTest : public MainDlgTest {
  protected:
   void SetUp() override {
-    WritePrefs(
-        [](CLocations& d) { d.m_preferences.m_alarms.SetAlarm(Zuhr, true, Azan(12, 30), 15); });
+    WriteZuhrAlarm();
     window.now = At(12, 29);
     ASSERT_TRUE(window.OnInitDialog());
     window.show();
@@ -468,8 +468,7 @@ TEST_F(MainDlgTest, TrayTipIsCutTo63Characters) {
 }
 
 TEST_F(MainDlgTest, TrayMenuRestoresShowsAboutAndQuits) {
-  WritePrefs(
-      [](CLocations& d) { d.m_preferences.m_alarms.SetAlarm(Zuhr, true, Azan(12, 30), 15); });
+  WriteZuhrAlarm();
   ASSERT_TRUE(window.OnInitDialog());
   window.show();
   QList<QAction*> actions;

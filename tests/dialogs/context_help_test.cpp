@@ -41,13 +41,11 @@ void WhatsThisClick(QWidget* widget) {
   QApplication::sendEvent(widget, &event);
 }
 
-class ContextHelpTest : public ::testing::Test {
+class ContextHelpTest : public testing::DialogTest {
  protected:
   uint32_t LastContext() {
     return help.requests.empty() ? 0xFFFFFFFFu : help.requests.back().context;
   }
-  testing::TemporaryWorkingDirectory directory;
-  testing::MessageBoxRecorder boxes;
   testing::HelpRecorder help;
 };
 

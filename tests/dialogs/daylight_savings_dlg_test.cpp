@@ -21,7 +21,7 @@ using testing::Selected;
 using testing::Text;
 using testing::Type;
 
-class DaylightSavingsDlgTest : public ::testing::Test {
+class DaylightSavingsDlgTest : public testing::DialogTest {
  protected:
   void Open(uint16_t start, uint16_t end) {
     rule.m_wStart = start;
@@ -30,8 +30,6 @@ class DaylightSavingsDlgTest : public ::testing::Test {
     dialog.LoadFrom(rule);
     dialog.show();
   }
-  testing::TemporaryWorkingDirectory directory;
-  testing::MessageBoxRecorder boxes;
   CDstRule rule;
   CDaylightSavingsDlg dialog;
 };

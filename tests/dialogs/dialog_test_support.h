@@ -2,6 +2,8 @@
 // Helpers for the settings-dialog tests: controls by id, clicks, typing,
 // recorded help requests, and answering a modal dialog from inside exec().
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -13,8 +15,16 @@
 
 #include "platform/dialog_builder.h"
 #include "platform/help_viewer.h"
+#include "tests/app/qt_test_support.h"
 
 namespace kestrivane::testing {
+
+// Every dialog test runs in a folder of its own and answers message boxes.
+class DialogTest : public ::testing::Test {
+ protected:
+  TemporaryWorkingDirectory directory;
+  MessageBoxRecorder boxes;
+};
 
 template <class T>
 T* Control(const QWidget& dialog, int id) {

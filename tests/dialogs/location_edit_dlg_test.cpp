@@ -27,11 +27,7 @@ CLocation Loaded() {
   return location;
 }
 
-class LocationEditDlgTest : public ::testing::Test {
- protected:
-  testing::TemporaryWorkingDirectory directory;
-  testing::MessageBoxRecorder boxes;
-};
+class LocationEditDlgTest : public testing::DialogTest {};
 
 TEST_F(LocationEditDlgTest, DefaultsFillTheFields) {
   CLocationEditDlg dialog;

@@ -28,11 +28,7 @@ CPreferences Loaded() {
   return preferences;
 }
 
-class PreferencesDlgTest : public ::testing::Test {
- protected:
-  testing::TemporaryWorkingDirectory directory;
-  testing::MessageBoxRecorder boxes;
-};
+class PreferencesDlgTest : public testing::DialogTest {};
 
 TEST_F(PreferencesDlgTest, DefaultsOpenWithTwelveHourHanafiAndEighteenDegrees) {
   CPreferencesDlg dialog;
