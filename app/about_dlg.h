@@ -4,11 +4,9 @@
 #include <QDialog>
 #include <string>
 
-namespace kestrivane {
+#include "resources/resource_ids.h"
 
-inline constexpr int IDC_ABOUT_DESCRIPTION = 1114;
-inline constexpr int IDC_ABOUT_VERSION = 1115;
-inline constexpr int IDC_ABOUT_COPYRIGHT = 1116;
+namespace kestrivane {
 
 class CAboutDlg : public QDialog {
   Q_OBJECT

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "resources/resource_ids.h"
+
 namespace kestrivane {
 
 struct LocalTime {
@@ -18,10 +20,6 @@ struct LocalTime {
   int minute = 0;
   int second = 0;
 };
-
-// Icons of the notification area.
-inline constexpr int IDR_MAINFRAME = 128;
-inline constexpr int IDI_ALARM = 142;
 
 class AlarmHost {
  public:

@@ -169,7 +169,7 @@ bool CMainDlg::OnCmdMsg(int commandId) {
     case ID_APP_ABOUT:
       ShowAboutBox();
       return true;
-    case ID_HELP_FINDER:
+    case ID_HELP:
       ShowHelp(this, HELP_FINDER);
       return true;
     case ID_OPTIONS_TIMETABLE:
@@ -423,10 +423,9 @@ void CMainDlg::OnMonthTimetable() {
   if (monthDlg.DoModal() != QDialog::Accepted || !m_pSettings) return;
   // The settings as they are now; a later change does not touch this table.
   const CLocation& location = m_pSettings->m_location;
-  timetableDlg.m_strTimetable =
-      BuildTimetableText(location, m_pSettings->m_preferences,
-                         static_cast<int16_t>(monthDlg.m_nYear),
-                         static_cast<int16_t>(monthDlg.m_nMonth + 1));
+  timetableDlg.m_strTimetable = BuildTimetableText(location, m_pSettings->m_preferences,
+                                                   static_cast<int16_t>(monthDlg.m_nYear),
+                                                   static_cast<int16_t>(monthDlg.m_nMonth + 1));
   timetableDlg.m_dQiblah =
       QiblahDirection(location.GetLatitudeRadians(), location.GetLongitudeRadians());
   timetableDlg.DoModal();

@@ -18,6 +18,7 @@
 #include "platform/sound.h"
 #include "platform/tray_icon.h"
 #include "platform/window_timers.h"
+#include "resources/resource_ids.h"
 #include "settings/locations_document.h"
 #include "settings/settings_reporter.h"
 
@@ -26,13 +27,6 @@ class QMenuBar;
 namespace kestrivane {
 
 class CReminderApp;
-
-// Control ids of template 102.
-inline constexpr int IDC_TODAY = 1000;
-inline constexpr int IDC_CITY = 1001;  // 1001..1005: City, Lat., Long., Time zone, Altitude
-inline constexpr int IDC_FAJR = 1006;  // 1006..1011 in prayer order
-inline constexpr int IDC_COUNTRY = 1020;
-inline constexpr int IDC_NEXT_ALARM = 1106;
 
 inline constexpr int kTrayPollMs = 5000;
 

@@ -64,7 +64,7 @@ uint16_t ParseTimeText(const std::string& text) {
 
 CAlarmsDlg::CAlarmsDlg(CAlarmTable* alarms, const PrayerTimes& today, int32_t clock,
                        QWidget* parent)
-    : CSettingsDialog(137, parent), m_pAlarms(alarms), m_today(today), m_nClock(clock) {
+    : CSettingsDialog(IDD_ALARMS, parent), m_pAlarms(alarms), m_today(today), m_nClock(clock) {
   OnClicked(IDC_RECIPIENTS, [this] { OnRecipients(); });
 }
 

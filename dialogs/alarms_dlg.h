@@ -11,16 +11,13 @@
 
 #include "calc/prayer_times.h"
 #include "dialogs/settings_dialog.h"
+#include "resources/resource_ids.h"
 
 class QComboBox;
 
 namespace kestrivane {
 
 class CAlarmTable;
-
-// Control ids of template 137.
-inline constexpr int IDC_RECIPIENTS = 1101;
-inline constexpr int IDC_PLAY_SOUND = 1112;
 
 inline constexpr int kAlarmRows = 5;
 inline constexpr int kMinIqamahDelay = 5;

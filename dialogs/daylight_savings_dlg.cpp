@@ -46,7 +46,8 @@ void ListKeep(CDataExchange& dx, int id, int32_t& value) {
 
 }  // namespace
 
-CDaylightSavingsDlg::CDaylightSavingsDlg(QWidget* parent) : CSettingsDialog(135, parent) {
+CDaylightSavingsDlg::CDaylightSavingsDlg(QWidget* parent)
+    : CSettingsDialog(IDD_DAYLIGHT_SAVING, parent) {
   // The day field between the two radios of a transition does not split
   // them: each pair is one exclusive group.
   for (const auto& [first, second] : {std::pair{IDC_START_DATE, IDC_START_WEEKDAY_FORM},

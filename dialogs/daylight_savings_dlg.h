@@ -6,24 +6,11 @@
 #include <cstdint>
 
 #include "dialogs/settings_dialog.h"
+#include "resources/resource_ids.h"
 
 namespace kestrivane {
 
 class CDstRule;
-
-// Control ids of template 135.
-inline constexpr int IDC_END_MONTH = 1024;
-inline constexpr int IDC_START_DATE = 1044;
-inline constexpr int IDC_START_WEEKDAY_FORM = 1045;
-inline constexpr int IDC_END_DATE = 1046;
-inline constexpr int IDC_END_DAY = 1047;
-inline constexpr int IDC_END_WEEKDAY_FORM = 1048;
-inline constexpr int IDC_END_WEEK = 1049;
-inline constexpr int IDC_END_WEEKDAY = 1050;
-inline constexpr int IDC_START_MONTH = 1051;
-inline constexpr int IDC_START_DAY = 1052;
-inline constexpr int IDC_START_WEEK = 1053;
-inline constexpr int IDC_START_WEEKDAY = 1054;
 
 class CDaylightSavingsDlg : public CSettingsDialog {
  public:

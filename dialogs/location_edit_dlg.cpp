@@ -6,7 +6,7 @@
 
 namespace kestrivane {
 
-CLocationEditDlg::CLocationEditDlg(QWidget* parent) : CSettingsDialog(134, parent) {
+CLocationEditDlg::CLocationEditDlg(QWidget* parent) : CSettingsDialog(IDD_LOCATION, parent) {
   OnClicked(IDC_USE_DST, [this] { OnUseDst(); });
   OnClicked(IDC_CONFIGURE_DST, [this] { OnConfigure(); });
 }

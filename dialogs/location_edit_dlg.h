@@ -7,25 +7,12 @@
 #include <string>
 
 #include "dialogs/settings_dialog.h"
+#include "resources/resource_ids.h"
 #include "settings/dst_rule.h"
 
 namespace kestrivane {
 
 class CLocation;
-
-// Control ids of template 134.
-inline constexpr int IDC_LAT_DEGREES = 1013;
-inline constexpr int IDC_LONG_DEGREES = 1014;
-inline constexpr int IDC_TIME_ZONE = 1015;
-inline constexpr int IDC_ALTITUDE = 1016;
-inline constexpr int IDC_CITY_NAME = 1034;
-inline constexpr int IDC_COUNTRY_NAME = 1035;
-inline constexpr int IDC_USE_DST = 1064;
-inline constexpr int IDC_CONFIGURE_DST = 1066;
-inline constexpr int IDC_LAT_MINUTES = 1083;
-inline constexpr int IDC_LONG_MINUTES = 1085;
-inline constexpr int IDC_LAT_DIRECTION = 1086;
-inline constexpr int IDC_LONG_DIRECTION = 1087;
 
 // Field ranges. Altitude is what the file's 16 bits hold; time zones are
 // the ones in use, from -12 to +14 (Kiribati).

@@ -8,7 +8,7 @@
 
 namespace kestrivane {
 
-CPreferencesDlg::CPreferencesDlg(QWidget* parent) : CSettingsDialog(130, parent) {
+CPreferencesDlg::CPreferencesDlg(QWidget* parent) : CSettingsDialog(IDD_PREFERENCES, parent) {
   // The topic of the whole dialog, not a pop-up: no help-id table here.
   OnClicked(ID_HELP, [this] { WinHelp(this, HELP_CONTEXT, kPreferencesHelpTopic); });
 }

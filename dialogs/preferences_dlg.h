@@ -5,18 +5,11 @@
 #include <cstdint>
 
 #include "dialogs/settings_dialog.h"
+#include "resources/resource_ids.h"
 
 namespace kestrivane {
 
 class CPreferences;
-
-// Control ids of template 130.
-inline constexpr int IDC_FIQH_SHAFEI = 1025;
-inline constexpr int IDC_FIQH_HANAFI = 1026;
-inline constexpr int IDC_TIME_12 = 1027;
-inline constexpr int IDC_TIME_24 = 1028;
-inline constexpr int IDC_FAJR_ANGLE = 1082;
-inline constexpr int IDC_ISHA_ANGLE = 1084;
 
 // The angle lists hold 11..24; the list index is the angle minus this.
 inline constexpr int32_t kFirstAngle = 11;

@@ -37,7 +37,7 @@ class UpperCase : public QValidator {
 }  // namespace
 
 CRecipientsDlg::CRecipientsDlg(std::vector<std::string>* recipients, QWidget* parent)
-    : CSettingsDialog(141, parent, /*rightClickHelp=*/true), m_pRecipients(recipients) {
+    : CSettingsDialog(IDD_RECIPIENTS, parent, /*rightClickHelp=*/true), m_pRecipients(recipients) {
   auto* name = ItemAs<QLineEdit>(IDC_RECIPIENT_NAME);
   name->setValidator(new UpperCase(name));
   connect(name, &QLineEdit::textChanged, this, [this] { OnNameChanged(); });

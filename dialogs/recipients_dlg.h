@@ -6,16 +6,11 @@
 #include <vector>
 
 #include "dialogs/settings_dialog.h"
+#include "resources/resource_ids.h"
 
 class QListWidget;
 
 namespace kestrivane {
-
-// Control ids of template 141.
-inline constexpr int IDC_RECIPIENT_LIST = 1102;
-inline constexpr int IDC_RECIPIENT_NAME = 1103;
-inline constexpr int IDC_ADD_RECIPIENT = 1104;
-inline constexpr int IDC_REMOVE_RECIPIENT = 1105;
 
 inline constexpr const char* kDuplicateRecipient = "This recipient is already in the list.";
 

@@ -8,7 +8,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "resources/menu_template.h"  // IDOK, IDCANCEL
+#include "resources/resource_ids.h"
 
 class QAbstractButton;
 class QComboBox;
@@ -17,8 +17,6 @@ class QPushButton;
 namespace kestrivane {
 
 class CDataExchange;
-
-inline constexpr int ID_HELP = 57670;
 
 class CSettingsDialog : public QDialog {
  public:

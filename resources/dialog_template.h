@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <span>
 
+#include "resources/resource_ids.h"
+
 namespace kestrivane {
 
 enum class ControlKind {
@@ -37,9 +39,6 @@ enum ControlStyle : uint32_t {
   kNumber = 1u << 10,      // ES_NUMBER: digits only
 };
 
-// Controls without an id of their own carry IDC_STATIC (-1).
-inline constexpr int IDC_STATIC = -1;
-
 struct ControlTemplate {
   int id;
   ControlKind kind;
@@ -64,9 +63,6 @@ struct DialogTemplate {
   uint32_t style;
   std::span<const ControlTemplate> controls;
 };
-
-inline constexpr int IDD_ABOUTBOX = 100;
-inline constexpr int IDD_MAIN = 102;
 
 // The template with that id; nullptr for an unknown id.
 const DialogTemplate* FindDialogTemplate(int id);

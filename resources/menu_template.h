@@ -4,6 +4,8 @@
 
 #include <span>
 
+#include "resources/resource_ids.h"
+
 namespace kestrivane {
 
 struct MenuItemTemplate {
@@ -20,19 +22,6 @@ struct MenuTemplate {
   int id;
   std::span<const MenuPopupTemplate> popups;
 };
-
-inline constexpr int IDR_MAINMENU = 129;
-
-// Command ids of the main window and its menu.
-inline constexpr int IDOK = 1;
-inline constexpr int IDCANCEL = 2;
-inline constexpr int IDC_MINIMIZE = 1113;
-inline constexpr int ID_APP_ABOUT = 57664;
-inline constexpr int ID_HELP_FINDER = 57670;  // the Help button (ID_HELP)
-inline constexpr int ID_OPTIONS_PREFERENCES = 32773;
-inline constexpr int ID_OPTIONS_LOCATION = 32771;
-inline constexpr int ID_OPTIONS_ALARMS = 32774;
-inline constexpr int ID_OPTIONS_TIMETABLE = 32772;
 
 // The menu with that id; nullptr for an unknown id.
 const MenuTemplate* FindMenuTemplate(int id);

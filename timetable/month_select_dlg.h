@@ -4,11 +4,9 @@
 #include <QDialog>
 #include <cstdint>
 
-namespace kestrivane {
+#include "resources/resource_ids.h"
 
-inline constexpr int IDD_MONTH_SELECT = 133;
-inline constexpr int IDC_YEAR = 1022;
-inline constexpr int IDC_MONTH = 1023;
+namespace kestrivane {
 
 class CMonthSelectDlg : public QDialog {
   Q_OBJECT

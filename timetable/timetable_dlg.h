@@ -6,13 +6,13 @@
 #include <QFont>
 #include <string>
 
+#include "resources/resource_ids.h"
+
 class QPlainTextEdit;
 class QPrinter;
 
 namespace kestrivane {
 
-inline constexpr int IDD_TIMETABLE = 132;
-inline constexpr int IDC_TIMETABLE = 1021;
 inline constexpr int IDC_PRINT = 1088;
 
 inline constexpr const char* kCannotPrint = "Cannot print.\n\nPrinter device context not avaiable.";

@@ -316,7 +316,7 @@ TEST_F(AlarmRunningTest, EveryCommandFirstStopsTheAlarmWithItsMessageBox) {
   });
   closer.start(5);
   for (int id : {ID_OPTIONS_PREFERENCES, ID_OPTIONS_LOCATION, ID_OPTIONS_ALARMS,
-                 ID_OPTIONS_TIMETABLE, ID_HELP_FINDER}) {
+                 ID_OPTIONS_TIMETABLE, ID_HELP}) {
     window.Engine()->OnTimer(IDT_AZAN);  // no new firing: Zuhr has come
     window.Engine()->m_bAlarmActive = true;
     boxes.boxes.clear();
@@ -369,7 +369,7 @@ TEST_F(AlarmRunningTest, MenuItemsAndButtonsAreCommands) {
 
   window.Engine()->m_bAlarmActive = true;
   boxes.boxes.clear();
-  qobject_cast<QPushButton*>(FindControl(&window, ID_HELP_FINDER))->click();
+  qobject_cast<QPushButton*>(FindControl(&window, ID_HELP))->click();
   EXPECT_THAT(boxes.Texts(), ElementsAre(kZuhrAzan));
 }
 

@@ -117,7 +117,7 @@ TEST_F(SettingsCommandsTest, AlarmsOkFindsTheNextAlarmAndSaves) {
 }
 
 TEST_F(SettingsCommandsTest, HelpButtonOpensTheContentsAndF1AsksForTheField) {
-  Click(window, ID_HELP_FINDER);
+  Click(window, ID_HELP);
   ASSERT_FALSE(help.requests.empty());
   EXPECT_EQ(help.requests.back().command, HELP_FINDER);
 
