@@ -1,8 +1,10 @@
 #include "app/alarm_engine.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "app/time_format.h"
+#include "calc/calendar.h"
 #include "platform/mailslot.h"
 #include "platform/messenger_message.h"
 #include "resources/string_table.h"
@@ -17,8 +19,13 @@ constexpr const char* kTimerFailedNoAlarm =
 constexpr const char* kTimerFailedNoMoreAlarms =
     "Could not install timer for Alarm.\nNo more alarms will be played.";
 constexpr const char* kSoundFile = "Azan.wav";
+constexpr int64_t kMinutesPerDay = 1440;
+// A clock set back across midnight finds the dates before in this record.
+constexpr int64_t kDaysRemembered = 3;
 
 std::string PrayerName(int index) { return LoadString(IDS_PRAYER_FAJR + index); }
+
+uint8_t Bit(int index) { return static_cast<uint8_t>(1u << index); }
 
 // Clears the re-entry guard on every way out of a tick.
 class InTimerGuard {
@@ -60,43 +67,98 @@ void CAlarmEngine::StopAlarmTimer() {
   }
 }
 
+CAlarmEngine::Clock CAlarmEngine::ReadClock() {
+  const LocalTime time = m_host.Now();
+  Clock now;
+  now.day = DaysFromCivil(time.year, time.month, time.day);
+  now.minute = static_cast<uint16_t>(time.hour * 60 + time.minute);
+  return now;
+}
+
+int CAlarmEngine::CursorAt(uint16_t minute) const {
+  const CAlarmTable& alarms = m_document.m_preferences.m_alarms;
+  const int last = alarms.m_alarm[Isha].IsOn() ? Isha : alarms.FindPrevEnabled(Isha);
+  int cursor = last;
+  for (int entry = last; entry >= 0;) {
+    const uint16_t azan = AzanMinuteOfDay(entry);
+    entry = alarms.FindPrevEnabled(entry);
+    if (minute < azan) {
+      cursor = entry;
+    }
+  }
+  return cursor;
+}
+
 void CAlarmEngine::FindCurrentAlarm() {
   StopAlarmTimer();
   const CAlarmTable& alarms = m_document.m_preferences.m_alarms;
-  const int last = alarms.m_alarm[Isha].IsOn() ? Isha : alarms.FindPrevEnabled(Isha);
-  const LocalTime clock = m_host.Now();
-  const uint16_t now = static_cast<uint16_t>(clock.hour * 60 + clock.minute);
-  m_nCursorDate = DateKey(clock);
+  const bool anyOn = alarms.FindNextEnabled(-1) != -1;
+  const Clock now = ReadClock();
+  FollowClock(now);
 
-  if (last == -1 || m_bAlarmsDisabled) {
-    m_nCurrentAlarm = -1;
-  } else if (!StartAlarmTimer(5, IDT_AZAN)) {
-    m_host.MessageBox(kTimerFailedNoAlarm);
-    m_bAlarmsDisabled = true;
-    m_nCurrentAlarm = -1;
-  } else {
-    // The entry just before the first one whose azan is still ahead; an azan
-    // in the current minute counts as come.
-    m_nCurrentAlarm = last;
-    int entry = last;
-    do {
-      const uint16_t azan = AzanMinuteOfDay(entry);
-      entry = alarms.FindPrevEnabled(entry);
-      if (now < azan) {
-        m_nCurrentAlarm = entry;
+  m_nCurrentAlarm = -1;
+  if (anyOn && !m_bAlarmsDisabled) {
+    const int cursor = CursorAt(now.minute);
+    // An OK in Set Alarms between an azan and its iqamah keeps that iqamah.
+    const bool iqamah = cursor >= 0 && IqamahPending(cursor, now.day, now.Absolute());
+    if (!StartAlarmTimer(5, iqamah ? IDT_IQAMAH : IDT_AZAN)) {
+      m_host.MessageBox(kTimerFailedNoAlarm);
+      m_bAlarmsDisabled = true;
+    } else {
+      m_nCurrentAlarm = cursor;
+      if (iqamah) {
+        m_nAlarmEntry = cursor;
+        m_nAlarmDay = now.day;
+        ShowNextAlarm(cursor, true);
+        return;
       }
-    } while (entry >= 0);
+    }
   }
   ShowNextAlarm(m_nCurrentAlarm, false);
+}
+
+void CAlarmEngine::RefreshNextAlarm() {
+  if (m_nTimerId == IDT_IQAMAH && m_nAlarmEntry >= 0) {
+    ShowNextAlarm(m_nAlarmEntry, true);
+  } else {
+    ShowNextAlarm(m_nCurrentAlarm, false);
+  }
+}
+
+void CAlarmEngine::FollowClock(const Clock& now) {
+  if (now.day != m_nCursorDay) {
+    // A later date begins a new day; an earlier one (the clock set back
+    // across midnight) takes up that date where the clock now stands.
+    const bool forward = now.day > m_nCursorDay;
+    m_nCursorDay = now.day;
+    m_nCurrentAlarm = forward ? -1 : CursorAt(now.minute);
+    std::erase_if(m_fired, [&](const auto& record) {
+      return record.first < now.day - kDaysRemembered || record.first > now.day + kDaysRemembered;
+    });
+  } else if (now.Absolute() < m_nLastMinute) {
+    // Set back within the date: what the clock comes back before is ahead again.
+    m_nCurrentAlarm = std::min(m_nCurrentAlarm, CursorAt(now.minute));
+  }
+  m_nLastMinute = now.Absolute();
 }
 
 void CAlarmEngine::ShowNextAlarm(int index, bool iqamahMode) {
   const CAlarmTable& alarms = m_document.m_preferences.m_alarms;
   int entry = index;
   if (!iqamahMode) {
+    // The next entry whose azan has not fired today, or whose iqamah is
+    // still to come after the clock was set back; else tomorrow's first.
+    const uint8_t firedToday = FiredOn(m_nCursorDay).azans;
     entry = alarms.FindNextEnabled(index);
+    while (entry != -1 && (firedToday & Bit(entry)) != 0) {
+      if (IqamahPending(entry, m_nCursorDay, m_nLastMinute)) {
+        iqamahMode = true;
+        break;
+      }
+      entry = alarms.FindNextEnabled(entry);
+    }
     if (entry == -1) {
-      entry = alarms.FindNextEnabled(-1);  // the first alarm of the next day
+      entry = alarms.FindNextEnabled(-1);
     }
   }
   if (entry < 0 || entry >= kPrayerCount || m_bAlarmsDisabled) {
@@ -143,53 +205,80 @@ void CAlarmEngine::OnTimer(unsigned id) {
 
 void CAlarmEngine::OnAzanTick() {
   const CAlarmTable& alarms = m_document.m_preferences.m_alarms;
-  const LocalTime clock = m_host.Now();
-  const uint16_t now = static_cast<uint16_t>(clock.hour * 60 + clock.minute);
-  FlashTick(now, m_nCurrentAlarm);
-  // A new date begins a new day too: a machine asleep from before until after
-  // the Fajr entry's time would otherwise keep yesterday's cursor and miss
-  // every alarm of the day.
-  const int32_t date = DateKey(clock);
-  if (date != m_nCursorDate) {
-    m_nCurrentAlarm = -1;
-    m_nCursorDate = date;
+  const Clock now = ReadClock();
+  const int cursorBefore = m_nCurrentAlarm;
+  const int64_t dayBefore = m_nCursorDay;
+  FollowClock(now);
+  if (m_nCurrentAlarm != cursorBefore || m_nCursorDay != dayBefore) {
+    ShowNextAlarm(m_nCurrentAlarm, false);
+    m_host.RefreshControls();
   }
+  FlashTick(now);
+  // The latest switched-on entry whose azan has come and is past the cursor;
+  // after a jump over several only that one fires.
   for (int i = Isha; i >= Fajr; --i) {
-    if (now < AzanMinuteOfDay(i)) {
-      if (i == Fajr) {
-        m_nCurrentAlarm = -1;  // before the Fajr entry's azan: a new day has begun
-      }
-    } else if (m_nCurrentAlarm < i && alarms.m_alarm[i].IsOn()) {
-      m_nCurrentAlarm = i;
+    if (now.minute < AzanMinuteOfDay(i) || m_nCurrentAlarm >= i || !alarms.m_alarm[i].IsOn()) {
+      continue;
+    }
+    m_nCurrentAlarm = i;
+    if ((FiredOn(now.day).azans & Bit(i)) == 0) {
       StopAlarmTimer();
       FireAlarm(i, false);
       StartAlarmTimer(1, IDT_IQAMAH);
-      FlashTick(now, i);
+      FlashTick(now);
       ShowNextAlarm(i, true);
-      m_host.RefreshControls();
+    } else if (IqamahPending(i, now.day, now.Absolute())) {
+      // Fired before the clock was set back: its iqamah is still to come.
+      WatchIqamahOf(i, now.day);
+    } else {
+      ShowNextAlarm(i, false);
     }
+    m_host.RefreshControls();
+    break;
   }
 }
 
 void CAlarmEngine::OnIqamahTick() {
-  const LocalTime clock = m_host.Now();
-  const uint16_t now = static_cast<uint16_t>(clock.hour * 60 + clock.minute);
-  FlashTick(now, m_nCurrentAlarm);
-  if (DateKey(clock) != m_nCursorDate) {
-    // An iqamah at 24:00 or later never comes; waiting for it past midnight
-    // would starve the azan watch of every later day.
+  const Clock now = ReadClock();
+  FollowClock(now);
+  if (m_nAlarmEntry < 0) {
     StartAlarmTimer(m_bAlarmActive ? 1 : 5, IDT_AZAN);
     return;
   }
-  if (m_nCurrentAlarm < 0 || now < IqamahMinuteOfDay(m_nCurrentAlarm)) {
+  const int64_t azan = m_nAlarmDay * kMinutesPerDay + AzanMinuteOfDay(m_nAlarmEntry);
+  const int64_t iqamah = m_nAlarmDay * kMinutesPerDay + IqamahMinuteOfDay(m_nAlarmEntry);
+  if (iqamah < now.day * kMinutesPerDay || now.Absolute() < azan) {
+    // An iqamah of an earlier date will not come, and a clock set back before
+    // the azan starts the azan watch again: the iqamah returns with its azan.
+    StartAlarmTimer(m_bAlarmActive ? 1 : 5, IDT_AZAN);
+    ShowNextAlarm(m_nCurrentAlarm, false);
+    m_host.RefreshControls();
+    FlashTick(now);
+    return;
+  }
+  FlashTick(now);
+  if (now.Absolute() < iqamah) {
     return;
   }
   StopAlarmTimer();
-  FireAlarm(m_nCurrentAlarm, true);
+  FireAlarm(m_nAlarmEntry, true);
   StartAlarmTimer(1, IDT_AZAN);
-  FlashTick(now, m_nCurrentAlarm);
+  FlashTick(now);
   ShowNextAlarm(m_nCurrentAlarm, false);
   m_host.RefreshControls();
+}
+
+void CAlarmEngine::WatchIqamahOf(int entry, int64_t day) {
+  m_nAlarmEntry = entry;
+  m_nAlarmDay = day;
+  StartAlarmTimer(m_bAlarmActive ? 1 : 5, IDT_IQAMAH);
+  ShowNextAlarm(entry, true);
+}
+
+bool CAlarmEngine::IqamahPending(int entry, int64_t day, int64_t now) {
+  const Fired& fired = FiredOn(day);
+  return (fired.azans & Bit(entry)) != 0 && (fired.iqamahs & Bit(entry)) == 0 &&
+         day * kMinutesPerDay + IqamahMinuteOfDay(entry) >= now;
 }
 
 void CAlarmEngine::FireAlarm(int index, bool iqamah) {
@@ -204,39 +293,45 @@ void CAlarmEngine::FireAlarm(int index, bool iqamah) {
   char message[160];
   if (iqamah) {
     std::snprintf(message, sizeof message, "Go for %s prayer NOW!", name.c_str());
+    FiredOn(m_nAlarmDay).iqamahs |= Bit(index);
   } else {
     std::snprintf(message, sizeof message, "%s prayer at %s Insha Allah.", name.c_str(),
                   iqamahText.c_str());
+    m_nAlarmEntry = index;
+    m_nAlarmDay = m_nCursorDay;
+    FiredOn(m_nAlarmDay).azans |= Bit(index);
   }
   m_strAlarmMessage = message;
   m_host.TraySetTip(m_strAlarmMessage);
+  m_bAlarmActive = true;
+  // What the user sees and hears first; the network messages go out after,
+  // without waiting for any of them.
+  if (alarms.m_bPlaySound != 0) {
+    m_host.PlaySound(kSoundFile);
+  }
+  m_host.AlarmFired(m_strAlarmMessage);
 
   const std::string sender = AlarmSenderName(GetNetworkUserName());
   for (const std::string& recipient : alarms.m_recipients) {
     // A name too long to leave room for any text gets nothing.
     const auto datagram = BuildMessengerMessage({sender, recipient, m_strAlarmMessage});
     if (datagram) {
-      m_host.WriteMailslot(MessengerMailslotPath(recipient), *datagram);
+      m_host.SendMailslot(MessengerMailslotPath(recipient), *datagram);
     }
   }
-
-  m_bAlarmActive = true;
-  if (alarms.m_bPlaySound != 0) {
-    m_host.PlaySound(kSoundFile);
-  }
-  m_host.AlarmFired(m_strAlarmMessage);
 }
 
 std::string CAlarmEngine::GetNetworkUserName() {
   return m_host.NetworkUserName().value_or("Default");
 }
 
-void CAlarmEngine::FlashTick(uint16_t now, int index) {
+void CAlarmEngine::FlashTick(const Clock& now) {
   if (!m_bAlarmActive) {
     return;
   }
-  // After midnight the cursor may name no entry: the alarm is over.
-  if (index < 0 || index >= kPrayerCount || now > IqamahMinuteOfDay(index)) {
+  // The alarm runs until the minute after its iqamah's, on whatever date that is.
+  if (m_nAlarmEntry < 0 ||
+      now.Absolute() > m_nAlarmDay * kMinutesPerDay + IqamahMinuteOfDay(m_nAlarmEntry)) {
     StopAlarm();
     return;
   }
@@ -264,14 +359,7 @@ void CAlarmEngine::StopAlarm() {
   m_host.TraySetTip(m_strNextAlarm);
 }
 
-uint16_t CAlarmEngine::NowMinuteOfDay() {
-  const LocalTime now = m_host.Now();
-  return static_cast<uint16_t>(now.hour * 60 + now.minute);
-}
-
-int32_t CAlarmEngine::DateKey(const LocalTime& time) {
-  return (time.year * 100 + time.month) * 100 + time.day;
-}
+CAlarmEngine::Fired& CAlarmEngine::FiredOn(int64_t day) { return m_fired[day]; }
 
 uint16_t CAlarmEngine::AzanMinuteOfDay(int index) const {
   uint16_t hour = 0;
@@ -281,7 +369,7 @@ uint16_t CAlarmEngine::AzanMinuteOfDay(int index) const {
 }
 
 // The delay is added to the minute with one carry into the hour; the hour is
-// never reduced, so 23:50 + 15 is 24:05.
+// never reduced, so 23:50 + 15 is 24:05: five past midnight of the next date.
 void CAlarmEngine::IqamahTime(int index, uint16_t& hour, uint16_t& minute) const {
   const CAlarmSetting& entry = m_document.m_preferences.m_alarms.m_alarm[index];
   entry.GetAzanTime(hour, minute);

@@ -3,8 +3,15 @@
 // fire, and what firing, flashing and stopping one does. Driven by one window
 // timer: every 5 seconds while waiting for an azan, every second while an
 // alarm is under way.
+//
+// Time is read once per step as a date and a minute of that date; alarms are
+// placed on a running minute count across dates, so an iqamah past midnight
+// comes at its minute of the next date. Which azans and iqamahs have fired
+// is kept per date: however the clock jumps, none fires twice for one date,
+// and one the clock comes back before fires when its minute comes again.
 
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "app/alarm_host.h"
@@ -29,21 +36,66 @@ class CAlarmEngine {
   // disabled or a timer runs. Reports a failure and disables alarms.
   void InstallStartupTimer();
 
-  // Scheduler.
   bool StartAlarmTimer(unsigned seconds, unsigned id);
   void StopAlarmTimer();
+  // Sets the cursor from the clock and starts the watch: the azans, or the
+  // iqamah of an azan that fired today when its minute is still ahead.
   void FindCurrentAlarm();
-  void ShowNextAlarm(int index, bool iqamahMode);
+  // The next-alarm text and tip for what is watched now (after a change of
+  // the clock format, say).
+  void RefreshNextAlarm();
   void OnTimer(unsigned id);
-
-  // Delivery.
-  void FireAlarm(int index, bool iqamah);
-  std::string GetNetworkUserName();
-  void FlashTick(uint16_t now, int index);
+  // Ends a running alarm and shows its message; nothing when none runs.
   void StopAlarm();
 
-  // State, named as the window's members are.
-  int m_nCurrentAlarm = -1;        // latest entry of today whose azan has come
+  // Read-only state, for the window and the tests.
+  int CurrentAlarm() const { return m_nCurrentAlarm; }
+  unsigned TimerId() const { return m_nTimerId; }
+  bool AlarmsDisabled() const { return m_bAlarmsDisabled; }
+  bool AlarmActive() const { return m_bAlarmActive; }
+  const std::string& AlarmMessage() const { return m_strAlarmMessage; }
+  const std::string& NextAlarm() const { return m_strNextAlarm; }
+
+ private:
+  // The clock as one step sees it.
+  struct Clock {
+    int64_t day = 0;      // day number of the local date
+    uint16_t minute = 0;  // minute of that date
+    int64_t Absolute() const { return day * 1440 + minute; }
+  };
+  // Which alarms of one date have fired, a bit per entry.
+  struct Fired {
+    uint8_t azans = 0;
+    uint8_t iqamahs = 0;
+  };
+
+  Clock ReadClock();
+  // A new date, or the clock set back: the cursor, the watch and the
+  // next-alarm text follow. Runs at the start of every tick.
+  void FollowClock(const Clock& now);
+  // The entry just before the first switched-on entry whose azan is still
+  // ahead at `minute`; an azan in the current minute counts as come.
+  int CursorAt(uint16_t minute) const;
+  void OnAzanTick();
+  void OnIqamahTick();
+  void WatchIqamahOf(int entry, int64_t day);
+  // The azan of `entry` fired on `day` and its iqamah is still to come at `now`.
+  bool IqamahPending(int entry, int64_t day, int64_t now);
+  void FireAlarm(int index, bool iqamah);
+  void FlashTick(const Clock& now);
+  void ShowNextAlarm(int index, bool iqamahMode);
+  std::string GetNetworkUserName();
+
+  Fired& FiredOn(int64_t day);
+  uint16_t AzanMinuteOfDay(int index) const;
+  uint16_t IqamahMinuteOfDay(int index) const;
+  void IqamahTime(int index, uint16_t& hour, uint16_t& minute) const;
+  bool Use24Hour() const;
+
+  CLocations& m_document;
+  AlarmHost& m_host;
+
+  int m_nCurrentAlarm = -1;        // latest entry of the cursor's date whose azan has come
   unsigned m_nTimerId = 0;         // installed alarm timer, 0 when none
   unsigned g_nTimerId = 0;         // id the next installation uses
   bool m_bAlarmsDisabled = false;  // a timer failed to install; for the rest of the run
@@ -52,22 +104,12 @@ class CAlarmEngine {
   bool m_bAlarmActive = false;
   std::string m_strAlarmMessage;
   std::string m_strNextAlarm = "<processing...>";
-  // The local date the cursor belongs to (year, month, day packed), 0 before
-  // the first look at the clock.
-  int32_t m_nCursorDate = 0;
 
- private:
-  uint16_t NowMinuteOfDay();
-  static int32_t DateKey(const LocalTime& time);
-  uint16_t AzanMinuteOfDay(int index) const;
-  uint16_t IqamahMinuteOfDay(int index) const;
-  void IqamahTime(int index, uint16_t& hour, uint16_t& minute) const;
-  bool Use24Hour() const;
-  void OnAzanTick();
-  void OnIqamahTick();
-
-  CLocations& m_document;
-  AlarmHost& m_host;
+  int64_t m_nCursorDay = 0;          // the date the cursor belongs to
+  int64_t m_nLastMinute = -1;        // the clock at the last look, to see it set back
+  int m_nAlarmEntry = -1;            // the azan fired last, whose iqamah is watched or runs
+  int64_t m_nAlarmDay = 0;           // and the date it fired on
+  std::map<int64_t, Fired> m_fired;  // by date; the last few dates only
 };
 
 }  // namespace kestrivane

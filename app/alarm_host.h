@@ -43,12 +43,14 @@ class AlarmHost {
   virtual void PlaySound(const std::string& fileName) = 0;
   // The login name of the user, nothing when there is none.
   virtual std::optional<std::string> NetworkUserName() = 0;
-  // Opens the mailslot path, writes the message as one datagram, closes.
-  // False when the open failed.
-  virtual bool WriteMailslot(const std::string& path, const std::vector<uint8_t>& message) = 0;
+  // Sends the message as one datagram to the mailslot path. Returns at once:
+  // the name is looked up and the datagram sent in the background, and a
+  // name that does not resolve in time gets nothing.
+  virtual void SendMailslot(const std::string& path, const std::vector<uint8_t>& message) = 0;
 
-  // An azan or iqamah alarm has just fired with this message (after the tip,
-  // network messages and sound); a desktop can show it in its own way too.
+  // An azan or iqamah alarm has just fired with this message (after the tip
+  // and the sound, before the network messages); a desktop can show it in its
+  // own way too.
   virtual void AlarmFired(const std::string& /*message*/) {}
 
   // Shows the engine's texts in the window's controls.

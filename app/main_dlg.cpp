@@ -1,15 +1,22 @@
 #include "app/main_dlg.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
 #include <QEvent>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <algorithm>
 #include <ctime>
+#include <utility>
 
 #include "app/about_dlg.h"
 #include "app/day_format.h"
 #include "app/reminder_app.h"
 #include "app/time_format.h"
+#include "calc/calendar.h"
 #include "calc/prayer_calculator.h"
 #include "calc/qiblah.h"
 #include "dialogs/context_help.h"
@@ -33,6 +40,10 @@ namespace {
 
 // The Messenger service's datagrams go to the NetBIOS datagram port.
 constexpr uint16_t kMessengerPort = 138;
+// How often what waits for open boxes looks again.
+constexpr int kWaitForBoxesMs = 250;
+// The longest the day display waits between looks at the date.
+constexpr qint64 kDayWatchMs = 60 * 1000;
 
 }  // namespace
 
@@ -51,23 +62,23 @@ class CMainDlg::EngineHost : public AlarmHost {
   void TraySetTip(const std::string& tip) override { m_window.TraySetTip(tip); }
   void TraySetIcon(int iconId) override { m_window.TraySetIcon(iconId); }
   void FlashWindow(bool invert) override { FlashCaption(&m_window, m_window.m_caption, invert); }
-  bool IsIconic() override { return m_window.isMinimized(); }
+  bool IsIconic() override { return m_window.isMinimized() || !m_window.isVisible(); }
   void MessageBox(const std::string& text) override {
     // StopAlarm shows the message once the alarm has ended: the desktop
     // notification has done its job then.
-    if (m_window.m_pEngine && !m_window.m_pEngine->m_bAlarmActive) m_window.m_notifier.Close();
+    if (m_window.m_pEngine && !m_window.m_pEngine->AlarmActive()) m_window.m_notifier.Close();
     ShowMessageBox(&m_window, text);
   }
   void PlaySound(const std::string& fileName) override { m_window.m_sound.Play(fileName); }
   std::optional<std::string> NetworkUserName() override { return GetLoginName(); }
-  bool WriteMailslot(const std::string& path, const std::vector<uint8_t>& message) override {
-    return WriteMailslotMessage(path, message, kMessengerPort);
+  void SendMailslot(const std::string& path, const std::vector<uint8_t>& message) override {
+    m_window.m_sender.Send(path, message);
   }
   void AlarmFired(const std::string& message) override {
     m_window.m_notifier.Show(QStringLiteral("Kestrivane"), QString::fromUtf8(message.c_str()));
   }
   void RefreshControls() override { m_window.UpdateData(false); }
-  void MinimizeToTray() override { m_window.MinimizeToTray(); }
+  void MinimizeToTray() override { m_window.MinimizeAfterStartup(); }
 
  private:
   CMainDlg& m_window;
@@ -79,7 +90,9 @@ CMainDlg::CMainDlg(CReminderApp* app, QWidget* parent)
       m_hIcon(LoadAppIcon(IDR_MAINFRAME)),
       m_pApp(app),
       m_pHost(std::make_unique<EngineHost>(*this)),
-      m_timers([this](unsigned id) { OnTimer(id); }) {
+      m_timers([this](unsigned id) { OnTimer(id); }),
+      m_sender(kMessengerPort),
+      m_autostart(QCoreApplication::applicationFilePath()) {
   // Template 102: caption and modal frame, no system-menu box, a taskbar button.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -101,42 +114,67 @@ CMainDlg::CMainDlg(CReminderApp* app, QWidget* parent)
   }
 
   // The tray menu: some tray hosts open it on a left click too, so the
-  // window can be restored everywhere.
+  // window can be restored everywhere. Its commands and the icon's click run
+  // from the event loop once the menu or the click is over: a box they open
+  // then gets the keyboard, and never runs inside the tray's own handlers.
+  const auto later = [this](auto handler) {
+    return [this, handler] { QMetaObject::invokeMethod(this, handler, Qt::QueuedConnection); };
+  };
   connect(m_trayMenu.addAction(tr("&Restore")), &QAction::triggered, this,
-          &CMainDlg::OnTrayLeftButton);
+          later([this] { OnTrayLeftButton(); }));
   connect(m_trayMenu.addAction(QString::fromLatin1(LoadString(IDS_ABOUTBOX))), &QAction::triggered,
-          this, [this] { OnCmdMsg(ID_APP_ABOUT); });
+          this, later([this] { OnCmdMsg(ID_APP_ABOUT); }));
+  m_pStartAtLogin = m_trayMenu.addAction(tr("Start at &Login"));
+  m_pStartAtLogin->setCheckable(true);
+  connect(m_pStartAtLogin, &QAction::triggered, this,
+          later([this] { OnCmdMsg(ID_FILE_START_AT_LOGIN); }));
   m_trayMenu.addSeparator();
-  connect(m_trayMenu.addAction(tr("&Quit")), &QAction::triggered, this, [this] { OnCmdMsg(IDOK); });
+  connect(m_trayMenu.addAction(tr("&Quit")), &QAction::triggered, this,
+          later([this] { OnCmdMsg(IDOK); }));
   m_tray.SetContextMenu(&m_trayMenu);
-  connect(&m_tray, &CTrayIcon::leftButtonDown, this, &CMainDlg::OnTrayLeftButton);
-
-  m_trayPoll.setInterval(kTrayPollMs);
-  m_trayPoll.setTimerType(Qt::VeryCoarseTimer);
-  connect(&m_trayPoll, &QTimer::timeout, this, &CMainDlg::PollTray);
+  connect(&m_tray, &CTrayIcon::leftButtonDown, this, later([this] { OnTrayLeftButton(); }));
 
   connect(&m_notifier, &CDesktopNotifier::stopRequested, this, &CMainDlg::OnTrayLeftButton);
+
+  // A minute's look at the clock catches a new date after a suspend or a
+  // clock set by hand too; the look at midnight itself is timed to it.
+  m_dayWatch.setSingleShot(true);
+  connect(&m_dayWatch, &QTimer::timeout, this, &CMainDlg::CheckForNewDate);
+  m_waitForBoxes.setInterval(kWaitForBoxesMs);
+  connect(&m_waitForBoxes, &QTimer::timeout, this, [this] {
+    if (QApplication::activeModalWidget() != nullptr) return;
+    m_waitForBoxes.stop();
+    if (std::exchange(m_bMinimizePending, false)) MinimizeAfterStartup();
+    if (std::exchange(m_bRestorePending, false)) ShowRestored();
+  });
 }
 
-CMainDlg::~CMainDlg() { OnDestroy(); }
+CMainDlg::~CMainDlg() {
+  CloseDown();
+  m_pEngine.reset();
+  m_pSettings.reset();
+}
 
 bool CMainDlg::OnInitDialog() {
   // 1. The dialog's default opening: the start values into the controls.
   UpdateData(false);
-  // 2. The tray icon with the greeting tip.
-  m_bTrayIcon = TrayAdd(IDS_NO_ALARM_TIP);
-  if (!m_bTrayIcon) {
-    m_strTip = CTrayIcon::CutTip(LoadString(IDS_NO_ALARM_TIP)).toStdString();
-    m_trayPoll.start();  // no tray yet: the icon is added when one appears
-  }
+  // 2. The tray icon with the greeting tip; without a tray yet it shows
+  // itself when one appears.
+  TrayAdd(IDS_NO_ALARM_TIP);
 
   // 3, 4. The settings document on Prefs.dat in the current directory.
+  const std::string fileName = LoadString(IDS_PREFS_FILE);
+  const bool firstStart = !QFileInfo::exists(QString::fromStdString(fileName));
   SettingsReporter& reporter = *this;
   m_pSettings = std::make_unique<CLocations>(reporter);
   m_pEngine = std::make_unique<CAlarmEngine>(*m_pSettings, *m_pHost);
-  if (!m_pSettings->OnOpenDocument(LoadString(IDS_PREFS_FILE))) {
+  if (!m_pSettings->OnOpenDocument(fileName)) {
     ShowMessageBox(this, kCreatedDefaultFile);
   }
+  // The installed program comes back after a restart from its first start
+  // on; the user can turn that off.
+  if (firstStart && m_autostart.IsInstalled()) m_autostart.SetEnabled(true);
+  ShowStartAtLogin();
 
   // 5. Location fields and date line.
   ShowLocation(m_pSettings->m_location);
@@ -150,10 +188,12 @@ bool CMainDlg::OnInitDialog() {
   m_pEngine->InstallStartupTimer();
   // 10.
   UpdateData(false);
+  CheckForNewDate();
   return true;
 }
 
 bool CMainDlg::OnCmdMsg(int commandId) {
+  m_bTouched = true;
   StopAlarm();
   switch (commandId) {
     case IDC_MINIMIZE:
@@ -163,14 +203,22 @@ bool CMainDlg::OnCmdMsg(int commandId) {
       OnQuit();
       return true;
     case IDCANCEL:
-      // The framework's cancel: ends the window without the quit question.
-      EndDialog(QDialog::Rejected);
+      // Escape and the close button: the reminder goes on in the tray; with
+      // no tray to come back from, they are Quit.
+      if (HasTrayIcon()) {
+        MinimizeToTray();
+      } else {
+        OnQuit();
+      }
       return true;
     case ID_APP_ABOUT:
       ShowAboutBox();
       return true;
     case ID_HELP:
       ShowHelp(this, HELP_FINDER);
+      return true;
+    case ID_FILE_START_AT_LOGIN:
+      OnStartAtLogin();
       return true;
     case ID_OPTIONS_TIMETABLE:
       OnMonthTimetable();
@@ -196,7 +244,7 @@ void CMainDlg::UpdateData(bool saveAndValidate) {
   SetControlText(this, IDC_TODAY, m_strToday);
   for (int i = 0; i < kPrayerCount; ++i) SetControlText(this, IDC_FAJR + i, m_strPrayerTime[i]);
   SetControlText(this, IDC_NEXT_ALARM,
-                 m_pEngine ? m_pEngine->m_strNextAlarm : std::string("<processing...>"));
+                 m_pEngine ? m_pEngine->NextAlarm() : std::string("<processing...>"));
 }
 
 void CMainDlg::SaveIfModified() {
@@ -253,82 +301,127 @@ void CMainDlg::ShowLocation(const CLocation& location) {
   m_strLocation[2] = location.FormatLongitude();
   m_strLocation[4] = FormatAltitude(location.m_nAltitude);
   m_strLocation[3] = FormatTimeZone(location.m_dTimeZone);
-  m_strToday = FormatLongDate(CurrentTime());
+  const LocalTime today = CurrentTime();
+  m_strToday = FormatLongDate(today);
+  m_nShownDay = DaysFromCivil(today.year, today.month, today.day);
+}
+
+void CMainDlg::CheckForNewDate() {
+  const LocalTime now = CurrentTime();
+  const int64_t today = DaysFromCivil(now.year, now.month, now.day);
+  if (m_pSettings && today != m_nShownDay) {
+    // The date line and the times turn; the location fields stay.
+    m_nShownDay = today;
+    m_strToday = FormatLongDate(now);
+    ShowPrayerTimes();
+    UpdateData(false);
+  }
+  const QDateTime clock = QDateTime::currentDateTime();
+  const qint64 toMidnight = clock.msecsTo(clock.date().addDays(1).startOfDay()) + 1000;
+  m_dayWatch.start(static_cast<int>(std::clamp<qint64>(toMidnight, 1000, kDayWatchMs)));
 }
 
 bool CMainDlg::TrayAdd(int stringId) {
   const std::string tip = stringId == 0 ? std::string() : LoadString(stringId);
-  if (!m_tray.Add(tip, m_hIcon)) return false;
-  m_strTip = m_tray.Tip().toStdString();
-  m_nTrayIconId = IDR_MAINFRAME;
-  return true;
+  return m_tray.Add(tip, m_hIcon);
 }
 
-bool CMainDlg::TraySetTip(const std::string& text) {
-  // Kept also without an icon, so one added later starts with the right tip.
-  m_strTip = CTrayIcon::CutTip(text).toStdString();
-  if (!m_bTrayIcon) return false;
-  return m_tray.SetTip(text);
-}
+bool CMainDlg::TraySetTip(const std::string& text) { return m_tray.SetTip(text); }
 
-bool CMainDlg::TraySetIcon(int iconId) {
-  m_nTrayIconId = iconId;
-  if (!m_bTrayIcon) return false;
-  return m_tray.SetIcon(IconById(iconId));
-}
+bool CMainDlg::TraySetIcon(int iconId) { return m_tray.SetIcon(IconById(iconId)); }
 
-bool CMainDlg::TrayRemove() {
-  if (!m_bTrayIcon) return false;
-  return m_tray.Remove();
-}
-
-void CMainDlg::PollTray() {
-  if (m_bTrayIcon || m_bDestroyed) {
-    m_trayPoll.stop();
-    return;
-  }
-  if (!CTrayIcon::IsSystemTrayAvailable()) return;
-  m_bTrayIcon = m_tray.Add(m_strTip, IconById(m_nTrayIconId));
-  if (m_bTrayIcon) m_trayPoll.stop();
-}
+bool CMainDlg::TrayRemove() { return m_tray.Remove(); }
 
 void CMainDlg::MinimizeToTray() {
-  // The window minimizes; the state change hides it when there is an icon.
-  setWindowState((windowState() & ~Qt::WindowMaximized) | Qt::WindowMinimized);
+  if (HasTrayIcon()) {
+    HideToTray();
+  } else {
+    // No icon to come back from: it stays on the taskbar.
+    setWindowState((windowState() & ~Qt::WindowMaximized) | Qt::WindowMinimized);
+  }
+}
+
+// Hidden, not iconified: a window the desktop iconified and then lost from
+// view would come back iconified when shown, and go straight back to the tray.
+void CMainDlg::HideToTray() {
+  m_bInTray = true;
+  if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
+  hide();
+}
+
+void CMainDlg::MinimizeAfterStartup() {
+  // Without an icon to come back from, the window stays where it is.
+  if (m_bTouched || m_bEnded || !HasTrayIcon()) return;
+  // A minimized window would take an open dialog with it, out of reach.
+  if (QApplication::activeModalWidget() != nullptr ||
+      QApplication::activePopupWidget() != nullptr) {
+    m_bMinimizePending = true;
+    m_waitForBoxes.start();
+    return;
+  }
+  MinimizeToTray();
 }
 
 void CMainDlg::OnTrayLeftButton() {
+  m_bTouched = true;
   StopAlarm();
+  ShowRestored();
+  if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && !m_bEnded) {
+    modal->setWindowState(modal->windowState() & ~Qt::WindowMinimized);
+    modal->show();
+    modal->raise();
+    modal->activateWindow();
+  }
+}
+
+void CMainDlg::OnRestoreRequest() {
+  if (QApplication::activeModalWidget() != nullptr) {
+    m_bRestorePending = true;
+    m_waitForBoxes.start();
+    return;
+  }
   ShowRestored();
 }
 
 void CMainDlg::ShowRestored() {
-  if (m_bDestroyed) return;
+  if (m_bEnded) return;
+  // Showing is not the user touching the window: an alarm goes on.
+  const bool wasShowing = std::exchange(m_bShowing, true);
+  m_bInTray = false;
   setWindowState(windowState() & ~Qt::WindowMinimized);
   show();
   raise();
   activateWindow();
+  m_bShowing = wasShowing;
 }
 
 void CMainDlg::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
   if (event->type() != QEvent::WindowStateChange) return;
-  StopAlarm();
-  // Hidden only when the tray icon is there to bring it back; without one
-  // it stays on the taskbar. showMinimized() shows the window again after
-  // this event, so the hiding is checked once more from the event loop.
-  if (isMinimized() && m_bTrayIcon && !m_bDestroyed) {
-    hide();
+  if (!m_bShowing) StopAlarm();
+  // Any minimizing hides into the tray when the icon is there to bring the
+  // window back; without one it stays on the taskbar. showMinimized() shows
+  // the window again after this event, so the hiding is checked once more
+  // from the event loop.
+  if (isMinimized() && HasTrayIcon() && !m_bEnded) {
+    HideToTray();
     QMetaObject::invokeMethod(
         this,
         [this] {
-          if (isMinimized() && isVisible() && m_bTrayIcon && !m_bDestroyed) hide();
+          if (m_bInTray && isVisible()) hide();
         },
         Qt::QueuedConnection);
   }
 }
 
+void CMainDlg::closeEvent(QCloseEvent* event) {
+  if (m_bEnded) return;  // the program is ending: nothing to ask
+  event->ignore();
+  reject();
+}
+
 void CMainDlg::mousePressEvent(QMouseEvent* event) {
+  m_bTouched = true;
   StopAlarm();
   QDialog::mousePressEvent(event);
 }
@@ -345,27 +438,27 @@ void CMainDlg::OnQuit() {
   EndDialog(QDialog::Accepted);
 }
 
-void CMainDlg::EndDialog(int result) { done(result); }
-
-void CMainDlg::done(int result) {
-  QDialog::done(result);
-  OnDestroy();
+void CMainDlg::EndDialog(int result) {
+  if (m_bEnded) return;
+  hide();
+  CloseDown();
+  QDialog::done(result);  // finished: the application leaves its event loop
 }
+
+void CMainDlg::done(int result) { EndDialog(result); }
 
 void CMainDlg::reject() { OnCmdMsg(IDCANCEL); }
 
-void CMainDlg::OnDestroy() {
-  if (m_bDestroyed) return;
-  m_bDestroyed = true;
-  m_trayPoll.stop();
+void CMainDlg::CloseDown() {
+  if (m_bEnded) return;
+  m_bEnded = true;
+  m_dayWatch.stop();
+  m_waitForBoxes.stop();
   if (m_pEngine) m_pEngine->StopAlarmTimer();
   TrayRemove();
   m_notifier.Close();
-  if (m_pSettings) {
-    SaveIfModified();
-    m_pEngine.reset();
-    m_pSettings.reset();
-  }
+  // Saved while boxes can still be shown: a failure is reported, not lost.
+  SaveIfModified();
   WinHelp(this, HELP_QUIT, 0);
 }
 
@@ -375,12 +468,32 @@ void CMainDlg::OnTimer(unsigned id) {
   if (m_pEngine) m_pEngine->OnTimer(id);
 }
 
+void CMainDlg::OnStartAtLogin() {
+  QString error;
+  if (!m_autostart.SetEnabled(!m_autostart.IsEnabled(), &error)) {
+    ShowMessageBox(this, QStringLiteral("Could not change the start at login:\n%1: %2")
+                             .arg(CAutostart::EntryPath(), error)
+                             .toStdString());
+  }
+  ShowStartAtLogin();
+}
+
+void CMainDlg::ShowStartAtLogin() {
+  const bool enabled = m_autostart.IsEnabled();
+  m_pStartAtLogin->setChecked(enabled);
+  for (QAction* action : m_pMenuBar->findChildren<QAction*>()) {
+    if (action->property(kCommandIdProperty).toInt() == ID_FILE_START_AT_LOGIN) {
+      action->setChecked(enabled);
+    }
+  }
+}
+
 void CMainDlg::OnPreferences() {
   if (!m_pSettings) return;
   CSettingsDialogs editor(this);
   if (m_pSettings->EditPreferences(editor)) {
     ShowPrayerTimes();
-    if (m_pEngine) m_pEngine->ShowNextAlarm(m_pEngine->m_nCurrentAlarm, false);
+    if (m_pEngine) m_pEngine->RefreshNextAlarm();
     UpdateData(false);
   }
   SaveIfModified();

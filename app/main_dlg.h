@@ -14,7 +14,9 @@
 #include "app/alarm_engine.h"
 #include "app/alarm_host.h"
 #include "calc/prayer_times.h"
+#include "platform/autostart.h"
 #include "platform/desktop_notification.h"
+#include "platform/mailslot_sender.h"
 #include "platform/sound.h"
 #include "platform/tray_icon.h"
 #include "platform/window_timers.h"
@@ -28,8 +30,6 @@ namespace kestrivane {
 
 class CReminderApp;
 
-inline constexpr int kTrayPollMs = 5000;
-
 inline constexpr const char* kCreatedDefaultFile = "Created default locations file";
 inline constexpr const char* kQuitQuestion =
     "WARNING: Alarms will no longer play after exiting.\n\nDo you really wish to quit?";
@@ -40,6 +40,8 @@ class CMainDlg : public QDialog, private SettingsReporter {
  public:
   // `app` gives the About box its texts; nullptr reads them afresh.
   explicit CMainDlg(CReminderApp* app = nullptr, QWidget* parent = nullptr);
+  // The engine and the document end here, after the event loop has returned:
+  // never under code that is still running in a box.
   ~CMainDlg() override;
 
   // The opening, in the Part's order; run before the window is shown.
@@ -61,9 +63,15 @@ class CMainDlg : public QDialog, private SettingsReporter {
   bool TraySetTip(const std::string& text);
   bool TraySetIcon(int iconId);
   bool TrayRemove();
+  bool HasTrayIcon() const { return m_tray.IsAdded(); }
   void MinimizeToTray();
-  // A left-button press on the tray icon: StopAlarm, then the window restored.
+  void HideToTray();
+  // A left-button press on the tray icon: StopAlarm, then the window
+  // restored, with whatever modal box or dialog is open in front of it.
   void OnTrayLeftButton();
+  // Another start of the program asked for the window: shown once no box is
+  // open; a running alarm goes on.
+  void OnRestoreRequest();
   // The window shown, not minimized, in front.
   void ShowRestored();
 
@@ -77,11 +85,13 @@ class CMainDlg : public QDialog, private SettingsReporter {
   CTrayIcon& Tray() { return m_tray; }
   CSoundPlayer& Sound() { return m_sound; }
   CDesktopNotifier& Notifier() { return m_notifier; }
+  CMailslotSender& Sender() { return m_sender; }
+  CAutostart& Autostart() { return m_autostart; }
   QMenu& TrayMenu() { return m_trayMenu; }
   QMenuBar* MenuBar() { return m_pMenuBar; }
-  bool IsTrayPolling() const { return m_trayPoll.isActive(); }
-  void PollTray();  // one look for a tray that appeared
-  bool IsDestroyed() const { return m_bDestroyed; }
+  bool IsEnded() const { return m_bEnded; }
+  // One look at the clock for a new local date; a timer does it too.
+  void CheckForNewDate();
 
   // Display members, in the Part's order.
   std::string m_strCountry;
@@ -90,15 +100,16 @@ class CMainDlg : public QDialog, private SettingsReporter {
   std::array<std::string, kPrayerCount> m_strPrayerTime{"---", "---", "---", "---", "---", "---"};
   std::unique_ptr<CLocations> m_pSettings;
   QIcon m_hAlarmIcon;
-  bool m_bTrayIcon = false;
   QIcon m_hIcon;
 
  public slots:
   void done(int result) override;
+  // Escape: to the tray when there is an icon, else Quit with its question.
   void reject() override;
 
  protected:
   void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
@@ -108,9 +119,17 @@ class CMainDlg : public QDialog, private SettingsReporter {
   void OnTimer(unsigned id);
   void StopAlarm();
   void OnQuit();
+  // Hides the window, stops the timer, removes the icon and saves (a failure
+  // still gets its box), then lets the event loop end.
   void EndDialog(int result);
-  void OnDestroy();
+  // The closing steps; the engine and the document stay until destruction.
+  void CloseDown();
+  // The start-up tick's minimize: waits while a box or dialog is open, and is
+  // dropped once the user has taken the window in hand.
+  void MinimizeAfterStartup();
   void ShowAboutBox();
+  void OnStartAtLogin();
+  void ShowStartAtLogin();
   // The settings commands: the dialog, the refresh after a change, the save.
   void OnPreferences();
   void OnLocation();
@@ -124,14 +143,22 @@ class CMainDlg : public QDialog, private SettingsReporter {
   CWindowTimers m_timers;
   CTrayIcon m_tray;
   QMenu m_trayMenu;
-  QTimer m_trayPoll;
+  QAction* m_pStartAtLogin = nullptr;  // in the tray menu; the File menu has its own
   CSoundPlayer m_sound;
   CDesktopNotifier m_notifier;
+  CMailslotSender m_sender;
+  CAutostart m_autostart;
   QMenuBar* m_pMenuBar = nullptr;
   QString m_caption;
-  std::string m_strTip;     // the tip the icon has, or would have
-  int m_nTrayIconId = 128;  // the image the icon shows, or would show
-  bool m_bDestroyed = false;
+  QTimer m_dayWatch;        // a new local date turns the day display
+  int64_t m_nShownDay = 0;  // the date the display shows
+  QTimer m_waitForBoxes;    // what waits for open boxes to close
+  bool m_bRestorePending = false;
+  bool m_bMinimizePending = false;
+  bool m_bTouched = false;  // the user has used the window since the start
+  bool m_bShowing = false;  // the program itself shows the window
+  bool m_bInTray = false;   // hidden into the tray, until shown again
+  bool m_bEnded = false;
 };
 
 }  // namespace kestrivane

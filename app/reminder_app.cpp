@@ -1,9 +1,11 @@
 #include "app/reminder_app.h"
 
 #include <QApplication>
+#include <cstdio>
 
 #include "app/about_dlg.h"
 #include "app/main_dlg.h"
+#include "platform/modal.h"
 #include "platform/single_instance.h"
 
 namespace kestrivane {
@@ -16,9 +18,11 @@ int CReminderApp::InitInstance(int& argc, char** argv) {
   // it is hidden: only the window's end ends the program.
   QApplication::setQuitOnLastWindowClosed(false);
 
-  // A second copy asks the first to show its window and ends.
+  // A second copy in the same session asks the first to show its window
+  // and ends.
   CSingleInstance instance(CSingleInstance::DefaultName());
   if (!instance.Claim()) {
+    std::fputs("kestrivane: already running in this session; its window is shown\n", stderr);
     return 0;
   }
 
@@ -27,8 +31,10 @@ int CReminderApp::InitInstance(int& argc, char** argv) {
   // 3, 4.
   CMainDlg window(this);
   QObject::connect(&instance, &CSingleInstance::restoreRequested, &window,
-                   &CMainDlg::OnTrayLeftButton);
-  QObject::connect(&window, &QDialog::finished, &application, &QApplication::quit);
+                   &CMainDlg::OnRestoreRequest);
+  // The window's end leaves every event loop, also those of boxes and dialogs
+  // still open below it, without asking any window first.
+  QObject::connect(&window, &QDialog::finished, &application, [] { QApplication::exit(0); });
   window.OnInitDialog();
   window.show();
   QApplication::exec();
@@ -49,7 +55,7 @@ void CReminderApp::ShowAboutBox(QWidget* parent) {
 
 void CReminderApp::ShowAboutBox(QWidget* parent, const VersionTexts& texts) {
   CAboutDlg about(texts.m_strDescription, texts.m_strVersion, texts.m_strCopyright, parent);
-  about.exec();
+  ExecModal(about);
 }
 
 }  // namespace kestrivane

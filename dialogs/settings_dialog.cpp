@@ -10,6 +10,7 @@
 #include "dialogs/context_help.h"
 #include "platform/data_exchange.h"
 #include "platform/dialog_builder.h"
+#include "platform/modal.h"
 #include "resources/dialog_template.h"
 
 namespace kestrivane {
@@ -70,7 +71,7 @@ CSettingsDialog::CSettingsDialog(int templateId, QWidget* parent, bool rightClic
   new CContextHelp(this, rightClickHelp);
 }
 
-int CSettingsDialog::DoModal() { return exec() == QDialog::Accepted ? IDOK : IDCANCEL; }
+int CSettingsDialog::DoModal() { return ExecModal(*this) == QDialog::Accepted ? IDOK : IDCANCEL; }
 
 bool CSettingsDialog::UpdateData(bool saveAndValidate) {
   CDataExchange dx(this, saveAndValidate);

@@ -199,6 +199,7 @@ QMenuBar* BuildMenuBar(QWidget* parent, const MenuTemplate& menu,
       }
       QAction* action = qmenu->addAction(QString::fromLatin1(item.text));
       action->setProperty(kCommandIdProperty, item.commandId);
+      action->setCheckable(item.checkable);
       const std::string_view prompt = LoadString(item.commandId);
       if (!prompt.empty()) {
         const std::string_view status = prompt.substr(0, prompt.find('\n'));

@@ -62,7 +62,24 @@ std::string MessengerMailslotPath(std::string_view name) {
   return buffer.data();
 }
 
-std::optional<CMailslot> CMailslot::Open(std::string_view path, uint16_t port, std::string* error) {
+std::optional<uint32_t> ResolveHostIPv4(const std::string& host, std::string* error) {
+  addrinfo hints{};
+  hints.ai_family = AF_INET;
+  hints.ai_socktype = SOCK_DGRAM;
+  addrinfo* found = nullptr;
+  const int status = getaddrinfo(host.c_str(), nullptr, &hints, &found);
+  if (status != 0 || found == nullptr) {
+    if (error != nullptr) *error = gai_strerror(status);
+    return std::nullopt;
+  }
+  sockaddr_in address{};
+  std::memcpy(&address, found->ai_addr, sizeof address);
+  freeaddrinfo(found);
+  return address.sin_addr.s_addr;
+}
+
+std::optional<CMailslot> CMailslot::Open(std::string_view path, uint16_t port, std::string* error,
+                                         const HostResolver& resolve) {
   auto fail = [error](std::string why) -> std::optional<CMailslot> {
     if (error != nullptr) {
       *error = std::move(why);
@@ -75,17 +92,14 @@ std::optional<CMailslot> CMailslot::Open(std::string_view path, uint16_t port, s
     return fail("not a mailslot path: " + std::string(path));
   }
 
-  addrinfo hints{};
-  hints.ai_family = AF_INET;
-  hints.ai_socktype = SOCK_DGRAM;
-  addrinfo* found = nullptr;
-  const int status = getaddrinfo(parsed->host.c_str(), nullptr, &hints, &found);
-  if (status != 0 || found == nullptr) {
-    return fail("cannot resolve " + parsed->host + ": " + gai_strerror(status));
+  std::string why;
+  const auto address = resolve(parsed->host, &why);
+  if (!address) {
+    return fail("cannot resolve " + parsed->host + ": " + why);
   }
   sockaddr_in destination{};
-  std::memcpy(&destination, found->ai_addr, sizeof destination);
-  freeaddrinfo(found);
+  destination.sin_family = AF_INET;
+  destination.sin_addr.s_addr = *address;
   destination.sin_port = htons(port);
 
   CMailslot mailslot;
@@ -132,8 +146,8 @@ bool CMailslot::Write(std::span<const uint8_t> message) {
 void CMailslot::Close() { m_socket.Reset(); }
 
 bool WriteMailslotMessage(const std::string& path, const std::vector<uint8_t>& message,
-                          uint16_t port) {
-  auto mailslot = CMailslot::Open(path, port);
+                          uint16_t port, const HostResolver& resolve) {
+  auto mailslot = CMailslot::Open(path, port, nullptr, resolve);
   if (!mailslot) {
     return false;
   }

@@ -3,6 +3,7 @@
 // message as one NetBIOS datagram, close; and the receiving end.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -26,13 +27,20 @@ std::optional<MailslotPath> ParseMailslotPath(std::string_view path);
 // The Messenger mailslot of the machine NAME: "\\\\%s\\mailslot\\messngr".
 std::string MessengerMailslotPath(std::string_view name);
 
+// The IPv4 address of NAME (network byte order) by the system resolver;
+// nullopt when it does not resolve, `error` then saying why.
+std::optional<uint32_t> ResolveHostIPv4(const std::string& host, std::string* error = nullptr);
+using HostResolver =
+    std::function<std::optional<uint32_t>(const std::string& host, std::string* error)>;
+
 class CMailslot {
  public:
-  // Resolves NAME (IPv4, system resolver) and prepares a socket towards
-  // `port` there. nullopt for a bad path, a name that does not resolve or no
-  // socket; `error`, when given, then says which.
+  // Resolves NAME and prepares a socket towards `port` there. nullopt for a
+  // bad path, a name that does not resolve or no socket; `error`, when
+  // given, then says which.
   static std::optional<CMailslot> Open(std::string_view path, uint16_t port = kNetbiosDatagramPort,
-                                       std::string* error = nullptr);
+                                       std::string* error = nullptr,
+                                       const HostResolver& resolve = ResolveHostIPv4);
 
   // Sends `message` as one datagram; true when all of it went out.
   bool Write(std::span<const uint8_t> message);
@@ -52,7 +60,8 @@ class CMailslot {
 
 // Open, write once, close. False when the open or the write failed.
 bool WriteMailslotMessage(const std::string& path, const std::vector<uint8_t>& message,
-                          uint16_t port = kNetbiosDatagramPort);
+                          uint16_t port = kNetbiosDatagramPort,
+                          const HostResolver& resolve = ResolveHostIPv4);
 
 class CMailslotListener {
  public:

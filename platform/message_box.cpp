@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "platform/modal.h"
+
 namespace kestrivane {
 
 namespace {
@@ -25,9 +27,9 @@ void ShowMessageBox(QWidget* parent, const std::string& text) {
     return;
   }
   QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kMessageBoxTitle), Text(text),
-                  QMessageBox::Ok, parent);
+                  QMessageBox::Ok, ModalOwner(parent));
   box.setTextFormat(Qt::PlainText);
-  box.exec();
+  ExecModal(box);
 }
 
 bool AskYesNo(QWidget* parent, const std::string& text) {
@@ -35,10 +37,10 @@ bool AskYesNo(QWidget* parent, const std::string& text) {
     return Hook()(MessageBoxKind::YesNoQuestion, Text(text));
   }
   QMessageBox box(QMessageBox::Question, QString::fromLatin1(kMessageBoxTitle), Text(text),
-                  QMessageBox::Yes | QMessageBox::No, parent);
+                  QMessageBox::Yes | QMessageBox::No, ModalOwner(parent));
   box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QMessageBox::Yes);
-  return box.exec() == QMessageBox::Yes;
+  return ExecModal(box) == QMessageBox::Yes;
 }
 
 }  // namespace kestrivane

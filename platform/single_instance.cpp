@@ -1,9 +1,8 @@
 #include "platform/single_instance.h"
 
-#include <unistd.h>
-
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QStandardPaths>
 
 namespace kestrivane {
 
@@ -11,11 +10,26 @@ namespace {
 
 constexpr int kWaitMs = 2000;
 const QByteArray kRestore = QByteArrayLiteral("restore\n");
+const QByteArray kAnswer = QByteArrayLiteral("ok\n");
+
+// Letters, digits, '-' and '.' only, so the name stays one file name.
+QString FileNamePart(QString text) {
+  for (QChar& c : text) {
+    if (!c.isLetterOrNumber() && c != u'-' && c != u'.') c = u'_';
+  }
+  return text;
+}
 
 }  // namespace
 
 QString CSingleInstance::DefaultName() {
-  return QStringLiteral("kestrivane-%1").arg(static_cast<qulonglong>(::getuid()));
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  if (folder.isEmpty()) return {};
+  QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
+  if (display.isEmpty()) display = qEnvironmentVariable("DISPLAY");
+  const QString session = qEnvironmentVariable("XDG_SESSION_ID");
+  return folder + QStringLiteral("/kestrivane-") + FileNamePart(session) + u'-' +
+         FileNamePart(display);
 }
 
 CSingleInstance::CSingleInstance(QString name, QObject* parent)
@@ -24,6 +38,9 @@ CSingleInstance::CSingleInstance(QString name, QObject* parent)
 CSingleInstance::~CSingleInstance() = default;
 
 bool CSingleInstance::Claim() {
+  if (m_name.isEmpty()) {
+    return true;  // no private folder: run unguarded rather than not at all
+  }
   if (AskRunningInstance()) {
     return false;
   }
@@ -34,7 +51,6 @@ bool CSingleInstance::Claim() {
     // answered on it, so it is taken over.
     QLocalServer::removeServer(m_name);
     if (!m_server->listen(m_name)) {
-      // No socket to be had: run without the guard rather than not at all.
       return true;
     }
   }
@@ -50,6 +66,8 @@ bool CSingleInstance::AskRunningInstance() {
   }
   socket.write(kRestore);
   socket.waitForBytesWritten(kWaitMs);
+  // The answer comes at once, even while the running copy shows a box.
+  socket.waitForReadyRead(kWaitMs);
   socket.disconnectFromServer();
   return true;
 }
@@ -58,7 +76,11 @@ void CSingleInstance::OnConnection() {
   while (QLocalSocket* socket = m_server->nextPendingConnection()) {
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-      if (socket->readAll().contains(kRestore.trimmed())) emit restoreRequested();
+      if (!socket->readAll().contains(kRestore.trimmed())) return;
+      socket->write(kAnswer);
+      // The window may open a box when it shows; that must not run inside
+      // this socket's handler, which the box's loop could delete.
+      QMetaObject::invokeMethod(this, &CSingleInstance::restoreRequested, Qt::QueuedConnection);
     });
   }
 }

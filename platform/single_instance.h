@@ -1,7 +1,9 @@
 #pragma once
-// One running copy per user: the first start listens on a local socket named
-// after the user; a later start connects, asks the first to restore its
-// window, and ends.
+// One running copy per desktop session: the first start listens on a local
+// socket in the user's private runtime folder, named after the session and
+// the display; a later start in the same session asks the first to show its
+// window and ends. Nobody else can create the socket there, and a copy on
+// another display or in another session has a socket of its own.
 
 #include <QObject>
 #include <QString>
@@ -14,18 +16,20 @@ class CSingleInstance : public QObject {
   Q_OBJECT
 
  public:
-  // "kestrivane-UID": one name per user, in the system's socket directory.
+  // The socket's path for this session: $XDG_RUNTIME_DIR (a private folder of
+  // the user's own where that is unset), empty when there is no such folder.
   static QString DefaultName();
 
   explicit CSingleInstance(QString name, QObject* parent = nullptr);
   ~CSingleInstance() override;
 
-  // True when this process is now the one instance; false when another one
-  // runs (it has then been asked to restore its window).
+  // True when this process is now the one instance (or no socket can be had);
+  // false when another copy runs and has been asked to show its window.
   bool Claim();
 
  signals:
-  // Another start asked this instance to show its window.
+  // Another start asked for the window; always delivered from the event
+  // loop, never from inside the socket's own handlers.
   void restoreRequested();
 
  private:

@@ -2,6 +2,7 @@
 
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 namespace kestrivane {
 
@@ -14,7 +15,11 @@ std::function<bool()>& AvailabilityOverride() {
 
 }  // namespace
 
-CTrayIcon::CTrayIcon(QObject* parent) : QObject(parent) {}
+CTrayIcon::CTrayIcon(QObject* parent) : QObject(parent), m_poll(new QTimer(this)) {
+  m_poll->setInterval(kTrayPollMs);
+  m_poll->setTimerType(Qt::VeryCoarseTimer);
+  connect(m_poll, &QTimer::timeout, this, &CTrayIcon::LookForTray);
+}
 
 CTrayIcon::~CTrayIcon() = default;
 
@@ -32,12 +37,23 @@ QString CTrayIcon::CutTip(const std::string& tip) {
 }
 
 bool CTrayIcon::Add(const std::string& tip, const QIcon& icon) {
-  if (m_added || !IsSystemTrayAvailable()) {
+  if (m_added || m_poll->isActive()) {
     return false;
   }
   m_tip = CutTip(tip);
   m_icon = icon;
-  m_tray = std::make_unique<QSystemTrayIcon>(icon);
+  if (Show()) {
+    return true;
+  }
+  m_poll->start();
+  return false;
+}
+
+bool CTrayIcon::Show() {
+  if (!IsSystemTrayAvailable()) {
+    return false;
+  }
+  m_tray = std::make_unique<QSystemTrayIcon>(m_icon);
   m_tray->setToolTip(m_tip);
   if (m_menu != nullptr) m_tray->setContextMenu(m_menu);
   connect(m_tray.get(), &QSystemTrayIcon::activated, this,
@@ -48,24 +64,34 @@ bool CTrayIcon::Add(const std::string& tip, const QIcon& icon) {
           });
   m_tray->show();
   m_added = true;
+  m_poll->stop();
   return true;
 }
 
+void CTrayIcon::LookForTray() {
+  if (m_poll->isActive() && Show()) {
+    emit added();
+  }
+}
+
+bool CTrayIcon::IsWaitingForTray() const { return m_poll->isActive(); }
+
 bool CTrayIcon::SetTip(const std::string& tip) {
-  if (!m_added) return false;
   m_tip = CutTip(tip);
+  if (!m_added) return false;
   m_tray->setToolTip(m_tip);
   return true;
 }
 
 bool CTrayIcon::SetIcon(const QIcon& icon) {
-  if (!m_added) return false;
   m_icon = icon;
+  if (!m_added) return false;
   m_tray->setIcon(icon);
   return true;
 }
 
 bool CTrayIcon::Remove() {
+  m_poll->stop();
   if (!m_added) return false;
   m_tray->hide();
   m_tray.reset();

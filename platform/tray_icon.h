@@ -1,6 +1,8 @@
 #pragma once
-// The notification-area icon (Shell_NotifyIconA) on QSystemTrayIcon. Adding
-// fails when no tray is available; tips are cut to 63 characters.
+// The notification-area icon (Shell_NotifyIconA) on QSystemTrayIcon; tips are
+// cut to 63 characters. Where no tray runs yet (a desktop whose tray comes up
+// after the program) the icon keeps its tip and image and shows itself as
+// soon as one appears.
 
 #include <QIcon>
 #include <QObject>
@@ -11,10 +13,13 @@
 
 class QMenu;
 class QSystemTrayIcon;
+class QTimer;
 
 namespace kestrivane {
 
 inline constexpr int kTrayTipLength = 63;
+// How often a program without a tray looks for one.
+inline constexpr int kTrayPollMs = 5000;
 
 class CTrayIcon : public QObject {
   Q_OBJECT
@@ -28,13 +33,17 @@ class CTrayIcon : public QObject {
   // Tests: stands in for the desktop's answer; an empty function restores it.
   static void SetAvailabilityForTesting(std::function<bool()> available);
 
-  // NIM_ADD with icon and tip; false when there is no tray or it was added already.
+  // NIM_ADD with icon and tip; false when there is no tray now (the icon then
+  // waits for one) or it was added already.
   bool Add(const std::string& tip, const QIcon& icon);
-  // NIM_MODIFY; false when the icon was not added.
+  // NIM_MODIFY; false while the icon is not shown, the change kept for later.
   bool SetTip(const std::string& tip);
   bool SetIcon(const QIcon& icon);
-  // NIM_DELETE; false when the icon was not added.
+  // NIM_DELETE, and no more waiting for a tray; false when it was not shown.
   bool Remove();
+  // One look for a tray that appeared; the timer does it every few seconds.
+  void LookForTray();
+  bool IsWaitingForTray() const;
 
   bool IsAdded() const { return m_added; }
   QString Tip() const { return m_tip; }
@@ -48,9 +57,14 @@ class CTrayIcon : public QObject {
  signals:
   // A left-button press on the icon.
   void leftButtonDown();
+  // The icon was shown in a tray that appeared after Add.
+  void added();
 
  private:
+  bool Show();
+
   std::unique_ptr<QSystemTrayIcon> m_tray;
+  QTimer* m_poll = nullptr;
   QMenu* m_menu = nullptr;
   QIcon m_icon;
   QString m_tip;

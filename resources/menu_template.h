@@ -11,6 +11,7 @@ namespace kestrivane {
 struct MenuItemTemplate {
   int commandId;     // 0 for a separator
   const char* text;  // nullptr for a separator
+  bool checkable = false;
 };
 
 struct MenuPopupTemplate {

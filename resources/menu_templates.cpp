@@ -9,6 +9,7 @@ constexpr MenuItemTemplate kSeparator{0, nullptr};
 // Menu 129.
 constexpr MenuItemTemplate kFileItems[] = {
     {IDC_MINIMIZE, "&Minimize"},
+    {ID_FILE_START_AT_LOGIN, "Start at &Login", true},
     {IDOK, "&Quit"},
     kSeparator,
     {ID_APP_ABOUT, "&About"},

@@ -31,6 +31,7 @@ inline constexpr int ID_OPTIONS_LOCATION = 32771;
 inline constexpr int ID_OPTIONS_TIMETABLE = 32772;
 inline constexpr int ID_OPTIONS_PREFERENCES = 32773;
 inline constexpr int ID_OPTIONS_ALARMS = 32774;
+inline constexpr int ID_FILE_START_AT_LOGIN = 32775;
 inline constexpr int ID_APP_ABOUT = 57664;
 inline constexpr int ID_HELP = 57670;  // the Help buttons: the contents, or the dialog's topic
 

@@ -28,6 +28,7 @@ constexpr Entry kStrings[] = {
     {IDS_PROMPT_TIMETABLE, "Generate prayer timetable for a month"},
     {IDS_PROMPT_PREFERENCES, "Edit Preferences"},
     {IDS_PROMPT_ALARMS, "Set alarms / recipients"},
+    {IDS_PROMPT_START_AT_LOGIN, "Start Kestrivane when you log in"},
     {IDS_PROMPT_ABOUT, "About Kestrivane32"},
 };
 

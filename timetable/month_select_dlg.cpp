@@ -8,6 +8,7 @@
 
 #include "platform/data_exchange.h"
 #include "platform/dialog_builder.h"
+#include "platform/modal.h"
 #include "resources/dialog_template.h"
 #include "resources/menu_template.h"
 #include "timetable/timetable_text.h"
@@ -50,7 +51,7 @@ CMonthSelectDlg::CMonthSelectDlg(QWidget* parent) : QDialog(parent) {
 
 int CMonthSelectDlg::DoModal() {
   OnInitDialog();
-  return exec();
+  return ExecModal(*this);
 }
 
 bool CMonthSelectDlg::OnInitDialog() {

@@ -7,6 +7,7 @@
 
 #include "platform/dialog_builder.h"
 #include "platform/message_box.h"
+#include "platform/modal.h"
 #include "resources/dialog_template.h"
 #include "resources/menu_template.h"
 #include "timetable/timetable_print.h"
@@ -43,7 +44,7 @@ CTimetableDlg::CTimetableDlg(QWidget* parent) : QDialog(parent) {
 
 int CTimetableDlg::DoModal() {
   OnInitDialog();
-  return exec();
+  return ExecModal(*this);
 }
 
 QFont CTimetableDlg::TimetableFont() {
@@ -80,7 +81,7 @@ bool CTimetableDlg::RunPrintDialog(QPrinter& printer) {
   dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
   // Printing to a PDF file stays: users keep their timetables that way.
   dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-  return dialog.exec() == QDialog::Accepted;
+  return ExecModal(dialog) == QDialog::Accepted;
 }
 
 void CTimetableDlg::OnPrint() {

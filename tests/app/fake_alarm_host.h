@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/alarm_engine.h"
+#include "calc/calendar.h"
 #include "settings/settings_reporter.h"
 
 namespace kestrivane::testing {
@@ -51,6 +52,7 @@ class FakeAlarmHost : public AlarmHost {
   std::vector<std::pair<int64_t, std::string>> boxes;
   std::vector<Datagram> datagrams;
   std::vector<int64_t> sounds;
+  std::vector<std::string> fired;  // every alarm message, in order
   std::string tip;
   int icon = IDR_MAINFRAME;
   bool iconic = false;
@@ -61,9 +63,13 @@ class FakeAlarmHost : public AlarmHost {
   }
 
   LocalTime Now() override {
+    // Day 0 is 1 January 2001; the clock may run for years.
     LocalTime t;
     const int64_t ofDay = clock % 86400;
-    t.day = static_cast<int>(clock / 86400) + 1;
+    const CivilDay date = CivilFromDays(DaysFromCivil(2001, 1, 1) + clock / 86400);
+    t.year = date.year;
+    t.month = date.month;
+    t.day = date.day;
     t.hour = static_cast<int>(ofDay / 3600);
     t.minute = static_cast<int>(ofDay / 60 % 60);
     t.second = static_cast<int>(ofDay % 60);
@@ -107,12 +113,14 @@ class FakeAlarmHost : public AlarmHost {
     sounds.push_back(clock);
   }
   std::optional<std::string> NetworkUserName() override { return userName; }
-  bool WriteMailslot(const std::string& path, const std::vector<uint8_t>& message) override {
+  void SendMailslot(const std::string& path, const std::vector<uint8_t>& message) override {
     Log("mailslot " + path);
     datagrams.push_back({clock, path, message});
-    return true;
   }
-  void AlarmFired(const std::string& message) override { Log("fired " + message); }
+  void AlarmFired(const std::string& message) override {
+    Log("fired " + message);
+    fired.push_back(message);
+  }
   void RefreshControls() override { Log("refresh"); }
   void MinimizeToTray() override { Log("minimize"); }
 
@@ -131,6 +139,13 @@ class FakeAlarmHost : public AlarmHost {
       engine->OnTimer(id);
     }
     clock = std::max(clock, until);
+  }
+
+  // The wall clock jumps (suspend and resume, a clock set by hand); window
+  // timers keep their own pace, so each next tick moves with it.
+  void Jump(int64_t seconds) {
+    clock += seconds;
+    for (auto& [id, timer] : timers) timer.next += seconds;
   }
 
   // The period of timer `id` in seconds, 0 when it is not installed.

@@ -1,25 +1,28 @@
-// The main window offscreen: opening, first run, failed load, quit, closing,
-// commands during an alarm, minimizing with and without a tray.
+// The main window offscreen: opening, the start-up minimize, each command
+// while an alarm runs, quitting from inside a box, close and Escape, a failed
+// save at exit, the day display turning, network messages that hang, and
+// start at login.
 
 #include "app/main_dlg.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
+#include <QMouseEvent>
 #include <QTimer>
+#include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "platform/dialog_builder.h"
-#include "platform/tray_icon.h"
-#include "resources/menu_template.h"
-#include "settings/locations_document.h"
+#include "platform/modal.h"
 #include "tests/app/fake_alarm_host.h"
 #include "tests/app/qt_test_support.h"
 
@@ -27,20 +30,17 @@ namespace kestrivane {
 namespace {
 
 using ::testing::ElementsAre;
-using testing::FakeTray;
-using ::testing::HasSubstr;
 using testing::MessageBoxRecorder;
+using testing::ProcessEventsFor;
 using testing::ReadFileBytes;
 using ::testing::StartsWith;
-using testing::TemporaryWorkingDirectory;
 
 // Friday, 7 January 2000.
-LocalTime At(int hour, int minute, int second = 0) {
+LocalTime At(int hour, int minute, int second = 0, int day = 7) {
   LocalTime time;
   time.year = 2000;
-  time.month = 1;
-  time.day = 7;
-  time.weekday = 5;
+  time.day = day;
+  time.weekday = (5 + day - 7) % 7;
   time.hour = hour;
   time.minute = minute;
   time.second = second;
@@ -53,458 +53,470 @@ class TestMainDlg : public CMainDlg {
   LocalTime CurrentTime() override { return now; }
 };
 
-uint16_t Azan(int hour, int minute) { return static_cast<uint16_t>(hour << 8 | minute); }
-
-ino_t Inode(const char* path) {
-  struct stat info {};
-  return ::stat(path, &info) == 0 ? info.st_ino : 0;
-}
+constexpr const char* kZuhrAzan = "Zuhr prayer at 12:45 P.M. Insha Allah.";
 
 class MainDlgTest : public ::testing::Test {
  protected:
-  // Writes Prefs.dat as `edit` leaves the defaults.
+  MainDlgTest() {
+    // Start at login writes below the configuration folder: the test's own.
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(directory.path() + "/config"));
+  }
+  ~MainDlgTest() override { qunsetenv("XDG_CONFIG_HOME"); }
+
   void WritePrefs(const std::function<void(CLocations&)>& edit) {
     testing::NullReporter reporter;
     CLocations document(reporter);
     edit(document);
     ASSERT_TRUE(document.OnSaveDocument("Prefs.dat"));
-  }  // The one alarm most cases need: Zuhr at 12:30, iqamah 15 minutes later.
-  void WriteZuhrAlarm() {
-    WritePrefs(
-        [](CLocations& d) { d.m_preferences.m_alarms.SetAlarm(Zuhr, true, Azan(12, 30), 15); });
+  }
+  // The one alarm most cases need: Zuhr at 12:30, iqamah 15 minutes later.
+  void WriteZuhrAlarm(std::vector<std::string> recipients = {}) {
+    WritePrefs([&](CLocations& d) {
+      d.m_preferences.m_alarms.SetAlarm(Zuhr, true, 12 << 8 | 30, 15);
+      d.m_preferences.m_alarms.m_recipients = recipients;
+    });
+  }
+  // Opens at 12:29, lets the start-up tick minimize, restores the window and
+  // fires the Zuhr azan.
+  static void StartAlarm(TestMainDlg& w) {
+    w.now = At(12, 29);
+    ASSERT_TRUE(w.OnInitDialog());
+    w.show();
+    w.Engine()->OnTimer(IDT_STARTUP);
+    w.ShowRestored();
+    w.now = At(12, 30, 3);
+    w.Engine()->OnTimer(IDT_AZAN);
+    ASSERT_TRUE(w.Engine()->AlarmActive());
+  }
+  std::string Text(int id) { return GetControlText(&window, id); }
+  QAction* MenuAction(int commandId) {
+    for (QAction* action : window.MenuBar()->findChildren<QAction*>()) {
+      if (action->property(kCommandIdProperty).toInt() == commandId) return action;
+    }
+    return nullptr;
   }
 
-  std::string Text(int id) { return GetControlText(&window, id); }
-
-  TemporaryWorkingDirectory directory;
-  FakeTray tray{true};
+  testing::TemporaryWorkingDirectory directory;
+  testing::FakeTray tray{true};
   MessageBoxRecorder boxes;
   TestMainDlg window;
 };
 
-TEST_F(MainDlgTest, OpeningShowsTrayDocumentLocationDateAndTimes) {
-  EXPECT_EQ(window.m_strLocation[0], "Islamabad");  // start values until the opening
-  EXPECT_EQ(window.m_strLocation[1], "33:40N");
-  EXPECT_EQ(window.m_strToday, "---");
+// Whatever dialog a command opens is cancelled as soon as it is up.
+class DialogCloser {
+ public:
+  DialogCloser() {
+    QObject::connect(&m_timer, &QTimer::timeout, [] {
+      if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
+    m_timer.start(5);
+  }
 
-  ASSERT_TRUE(window.OnInitDialog());
+ private:
+  QTimer m_timer;
+};
 
-  EXPECT_TRUE(window.m_bTrayIcon);
-  EXPECT_TRUE(window.Tray().IsAdded());
-  EXPECT_EQ(window.Tray().Tip().toStdString(), "salle 'ala Muhammad");
-  EXPECT_EQ(ReadFileBytes("Prefs.dat").size(), 145u);
-
-  EXPECT_EQ(Text(1001), "Islamabad");
-  EXPECT_EQ(Text(1020), "Pakistan");
-  EXPECT_EQ(Text(1002), "33:40 N");
-  EXPECT_EQ(Text(1003), "73:10 E");
-  EXPECT_EQ(Text(1004), "+5.0");
-  EXPECT_EQ(Text(1005), "550m");
-  EXPECT_EQ(Text(1000), "Friday, January 07, 2000");
-  const char* times[] = {" 5:44 A.M.", " 7:08 A.M.", "12:13 P.M.",
-                         " 3:35 P.M.", " 5:17 P.M.", " 6:42 P.M."};
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(Text(1006 + i), times[i]) << i;
-  EXPECT_EQ(Text(1106), "<processing...>");  // until the first tick
-
-  EXPECT_THAT(window.Timers().RunningIds(), ElementsAre(IDT_STARTUP));
-  EXPECT_EQ(window.Timers().Period(IDT_STARTUP), 2000u);
-  EXPECT_FALSE(window.windowIcon().isNull());
+TEST_F(MainDlgTest, OpeningShowsTheDocumentTheDateAndTheTimes) {
+  struct Row {
+    std::function<void(CLocations&)> edit;
+    std::vector<std::pair<int, const char*>> fields;
+  };
+  const Row rows[] = {
+      {[](CLocations&) {},
+       {{1020, "Pakistan"},
+        {1001, "Islamabad"},
+        {1002, "33:40 N"},
+        {1003, "73:10 E"},
+        {1004, "+5.0"},
+        {1005, "550m"},
+        {1000, "Friday, January 07, 2000"},
+        {1006, " 5:44 A.M."},
+        {1007, " 7:08 A.M."},
+        {1008, "12:13 P.M."},
+        {1009, " 3:35 P.M."},
+        {1010, " 5:17 P.M."},
+        {1011, " 6:42 P.M."},
+        {1106, "<processing...>"}}},
+      {[](CLocations& d) { d.m_preferences.Set(1, 1, 18, 18); },
+       {{1006, "05:44"},
+        {1007, "07:08"},
+        {1008, "12:13"},
+        {1009, "15:35"},
+        {1010, "17:17"},
+        {1011, "18:42"}}},
+      {[](CLocations& d) {
+         d.m_location.Set("Rio", "Brazil", 22, 54, true, 43, 12, true, 0, -3.5,
+                          d.m_location.m_dstRule);
+       },
+       {{1020, "Brazil"},
+        {1001, "Rio"},
+        {1002, "22:54 S"},
+        {1003, "43:12 W"},
+        {1004, "-3.5"},
+        {1005, "0m"}}},
+  };
+  for (const Row& row : rows) {
+    std::filesystem::remove("Prefs.dat");
+    WritePrefs(row.edit);
+    TestMainDlg w;
+    ASSERT_TRUE(w.OnInitDialog());
+    for (const auto& [id, text] : row.fields) EXPECT_EQ(GetControlText(&w, id), text) << id;
+    EXPECT_THAT(w.Timers().RunningIds(), ElementsAre(IDT_STARTUP));
+  }
   EXPECT_TRUE(boxes.boxes.empty());
 }
 
-TEST_F(MainDlgTest, OpeningShowsTimesOnTheTwentyFourHourClock) {
-  WritePrefs([](CLocations& d) { d.m_preferences.Set(1, 1, 18, 18); });
+TEST_F(MainDlgTest, FirstRunWritesTheDefaultsAndAFailedLoadIsReported) {
   ASSERT_TRUE(window.OnInitDialog());
-  const char* times[] = {"05:44", "07:08", "12:13", "15:35", "17:17", "18:42"};
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(Text(1006 + i), times[i]) << i;
-}
-
-TEST_F(MainDlgTest, OpeningShowsAnotherLocationsFields) {
-  WritePrefs([](CLocations& d) {
-    d.m_location.Set("Rio", "Brazil", 22, 54, true, 43, 12, true, 0, -3.5, d.m_location.m_dstRule);
-  });
-  ASSERT_TRUE(window.OnInitDialog());
-  EXPECT_EQ(Text(1001), "Rio");
-  EXPECT_EQ(Text(1020), "Brazil");
-  EXPECT_EQ(Text(1002), "22:54 S");
-  EXPECT_EQ(Text(1003), "43:12 W");
-  EXPECT_EQ(Text(1004), "-3.5");
-  EXPECT_EQ(Text(1005), "0m");
-}
-
-TEST_F(MainDlgTest, FirstRunWritesTheDefaultFileWithoutAMessage) {
-  ASSERT_TRUE(window.OnInitDialog());
-  const std::string bytes = ReadFileBytes("Prefs.dat");
-  EXPECT_EQ(bytes.size(), 145u);
   testing::NullReporter reporter;
   CLocations defaults(reporter);
   ASSERT_TRUE(defaults.OnSaveDocument("expected.dat"));
-  EXPECT_EQ(bytes, ReadFileBytes("expected.dat"));
+  EXPECT_EQ(ReadFileBytes("Prefs.dat"), ReadFileBytes("expected.dat"));
   EXPECT_TRUE(boxes.boxes.empty());
-}
 
-TEST_F(MainDlgTest, FailedLoadShowsTheReportThenCreatedDefault) {
-  {
-    std::ofstream cut("Prefs.dat", std::ios::binary);
-    cut << std::string("\x02\x00\x00\x00\x02\x00", 6);
-  }
-  // The order of the opening, seen from inside the boxes: the icon is
-  // there, the location fields and the timer are not yet.
-  std::vector<std::string> seen;
-  boxes.onBox = [&](const testing::RecordedBox&) {
-    seen.push_back(std::string(window.Tray().IsAdded() ? "tray" : "no tray") + " " + Text(1002) +
-                   " " + std::to_string(window.Timers().RunningIds().size()));
-  };
-  ASSERT_TRUE(window.OnInitDialog());
+  std::ofstream("Prefs.dat", std::ios::binary) << std::string("\x02\x00\x00\x00\x02\x00", 6);
+  TestMainDlg damaged;
+  ASSERT_TRUE(damaged.OnInitDialog());
   ASSERT_EQ(boxes.boxes.size(), 2u);
-  EXPECT_EQ(boxes.boxes[0].kind, MessageBoxKind::Exclamation);
   EXPECT_THAT(boxes.boxes[0].text, StartsWith("Could not read the settings file \"Prefs.dat\""));
   EXPECT_EQ(boxes.boxes[1].text, "Created default locations file");
-  EXPECT_EQ(boxes.boxes[1].kind, MessageBoxKind::Exclamation);
-  EXPECT_THAT(seen, ElementsAre("tray 33:40N 0", "tray 33:40N 0"));
-  // It goes on with what the document holds.
-  EXPECT_EQ(Text(1001), "Islamabad");
-  EXPECT_EQ(Text(1002), "33:40 N");
-  EXPECT_THAT(window.Timers().RunningIds(), ElementsAre(IDT_STARTUP));
+  EXPECT_EQ(GetControlText(&damaged, 1002), "33:40 N");  // it goes on with the defaults
 }
 
-TEST_F(MainDlgTest, UnreadableFileShowsTheOpenReport) {
-  { std::ofstream file("Prefs.dat", std::ios::binary); }
-  ::chmod("Prefs.dat", 0);
-  if (::access("Prefs.dat", R_OK) == 0) GTEST_SKIP() << "running as a user who reads anything";
-  ASSERT_TRUE(window.OnInitDialog());
-  ASSERT_EQ(boxes.boxes.size(), 2u);
-  EXPECT_THAT(boxes.boxes[0].text, StartsWith("Could not open the settings file \"Prefs.dat\""));
-  EXPECT_EQ(boxes.boxes[1].text, "Created default locations file");
-}
-
-TEST_F(MainDlgTest, StartupTickFindsTheAlarmAndMinimizesIntoTheTray) {
+// The start-up tick minimizes into the tray, unless a box or dialog is open
+// (it waits for it) or the user has taken the window in hand (it is dropped).
+TEST_F(MainDlgTest, StartupMinimizeWaitsForOpenBoxesAndLeavesAWindowInUse) {
+  struct Row {
+    const char* name;
+    bool dialogOpen;
+    bool touched;
+    bool hiddenAtTick;
+    bool hiddenAfter;
+  };
+  const Row rows[] = {
+      {"nothing open", false, false, true, true},
+      {"a box open", true, false, false, true},
+      {"a dialog the user opened", true, true, false, false},
+  };
   WriteZuhrAlarm();
-  ASSERT_TRUE(window.OnInitDialog());
-  window.show();
-  window.Engine()->OnTimer(IDT_STARTUP);
-  EXPECT_EQ(Text(1106), "Zuhr azan at 12:30 P.M.");
-  EXPECT_EQ(window.Tray().Tip().toStdString(), "Zuhr azan at 12:30 P.M.");
-  EXPECT_THAT(window.Timers().RunningIds(), ElementsAre(IDT_AZAN));
-  EXPECT_EQ(window.Timers().Period(IDT_AZAN), 5000u);
-  EXPECT_FALSE(window.isVisible());
+  for (const Row& row : rows) {
+    TestMainDlg w;
+    ASSERT_TRUE(w.OnInitDialog());
+    w.show();
+    if (row.touched) {
+      QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                        Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(&w, &press);
+    }
+    bool hiddenAtTick = false;
+    const auto tick = [&] {
+      w.Engine()->OnTimer(IDT_STARTUP);
+      hiddenAtTick = !w.isVisible();
+    };
+    if (row.dialogOpen) {
+      QDialog dialog(&w);
+      QTimer::singleShot(0, &dialog, [&] {
+        tick();
+        dialog.reject();
+      });
+      ExecModal(dialog);
+    } else {
+      tick();
+    }
+    ProcessEventsFor(1000, [&] { return !w.isVisible(); });
+    EXPECT_EQ(hiddenAtTick, row.hiddenAtTick) << row.name;
+    EXPECT_EQ(!w.isVisible(), row.hiddenAfter) << row.name;
+    EXPECT_EQ(GetControlText(&w, 1106), "Zuhr azan at 12:30 P.M.") << row.name;
+  }
 }
 
-TEST_F(MainDlgTest, StartupTimerTicksThroughTheEventLoop) {
-  ASSERT_TRUE(window.OnInitDialog());
-  window.show();
-  testing::ProcessEventsFor(4000, [&] { return !window.isVisible(); });
-  EXPECT_FALSE(window.isVisible());
-  EXPECT_EQ(Text(1106), "<not set>");
-  EXPECT_TRUE(window.Timers().RunningIds().empty());
-}
-
-TEST_F(MainDlgTest, QuitWithNoAlarmEndsAtOnce) {
-  ASSERT_TRUE(window.OnInitDialog());
-  window.show();
-  auto* quit = qobject_cast<QPushButton*>(FindControl(&window, 1));
-  ASSERT_NE(quit, nullptr);
-  EXPECT_EQ(quit->text(), "Quit");
-  quit->click();
-  EXPECT_TRUE(boxes.boxes.empty());
-  EXPECT_TRUE(window.IsDestroyed());
-  EXPECT_EQ(window.result(), QDialog::Accepted);
-  EXPECT_FALSE(window.isVisible());
-}
-
-TEST_F(MainDlgTest, QuitWithAnAlarmAsksAndNoKeepsRunning) {
+// Every way the user reaches the window while an alarm runs: the boxes it
+// shows, and where the window, the alarm and the program are afterwards.
+TEST_F(MainDlgTest, EachCommandWhileAnAlarmRuns) {
+  struct Row {
+    const char* name;
+    std::function<void(TestMainDlg&)> act;
+    bool answerYes;
+    std::vector<std::string> boxes;
+    bool visibleAtFirstBox;
+    bool visibleAfter;
+    bool alarmGoesOn;
+    bool ended;
+  };
+  const std::string quit = kQuitQuestion;
+  const auto command = [](int id) { return [id](TestMainDlg& w) { w.OnCmdMsg(id); }; };
+  const auto fromTray = [](auto act) {
+    return [act](TestMainDlg& w) {
+      w.HideToTray();
+      act(w);
+    };
+  };
+  const Row rows[] = {
+      {"Preferences",
+       command(ID_OPTIONS_PREFERENCES),
+       false,
+       {kZuhrAzan},
+       true,
+       true,
+       false,
+       false},
+      {"Location", command(ID_OPTIONS_LOCATION), false, {kZuhrAzan}, true, true, false, false},
+      {"Alarms", command(ID_OPTIONS_ALARMS), false, {kZuhrAzan}, true, true, false, false},
+      {"Timetable", command(ID_OPTIONS_TIMETABLE), false, {kZuhrAzan}, true, true, false, false},
+      {"Help", command(ID_HELP), false, {kZuhrAzan}, true, true, false, false},
+      {"About", command(ID_APP_ABOUT), false, {kZuhrAzan}, true, true, false, false},
+      {"Minimize", command(IDC_MINIMIZE), false, {kZuhrAzan}, true, false, false, false},
+      {"Quit, No", command(IDOK), false, {kZuhrAzan, quit}, true, true, false, false},
+      {"Quit, Yes", command(IDOK), true, {kZuhrAzan, quit}, true, false, false, true},
+      {"Escape", [](TestMainDlg& w) { w.reject(); }, false, {kZuhrAzan}, true, false, false, false},
+      {"Close", [](TestMainDlg& w) { w.close(); }, false, {kZuhrAzan}, true, false, false, false},
+      {"Tray click",
+       fromTray([](TestMainDlg& w) { emit w.Tray().leftButtonDown(); }),
+       false,
+       {kZuhrAzan},
+       false,
+       true,
+       false,
+       false},
+      {"Notification Stop",
+       fromTray([](TestMainDlg& w) { emit w.Notifier().stopRequested(); }),
+       false,
+       {kZuhrAzan},
+       false,
+       true,
+       false,
+       false},
+      {"A second start",
+       fromTray([](TestMainDlg& w) { w.OnRestoreRequest(); }),
+       false,
+       {},
+       false,
+       true,
+       true,
+       false},
+  };
   WriteZuhrAlarm();
-  ASSERT_TRUE(window.OnInitDialog());
-  window.show();
-  boxes.answerYes = false;
-  window.OnCmdMsg(IDOK);
-  ASSERT_EQ(boxes.boxes.size(), 1u);
-  EXPECT_EQ(boxes.boxes[0].kind, MessageBoxKind::YesNoQuestion);
-  EXPECT_EQ(boxes.boxes[0].text,
-            "WARNING: Alarms will no longer play after exiting.\n\nDo you really wish to quit?");
-  EXPECT_FALSE(window.IsDestroyed());
-  EXPECT_TRUE(window.isVisible());
-  EXPECT_TRUE(window.Tray().IsAdded());
-  EXPECT_THAT(window.Timers().RunningIds(), ElementsAre(IDT_STARTUP));
+  DialogCloser closer;
+  for (const Row& row : rows) {
+    TestMainDlg w;
+    StartAlarm(w);
+    boxes.boxes.clear();
+    boxes.answerYes = row.answerYes;
+    std::optional<bool> visibleAtFirstBox;
+    boxes.onBox = [&](const testing::RecordedBox&) {
+      if (!visibleAtFirstBox) visibleAtFirstBox = w.isVisible();
+    };
+    row.act(w);
+    QCoreApplication::processEvents();  // the tray's commands run from the event loop
+    EXPECT_EQ(boxes.Texts(), row.boxes) << row.name;
+    if (!row.boxes.empty()) {
+      EXPECT_EQ(visibleAtFirstBox, row.visibleAtFirstBox) << row.name;
+    }
+    EXPECT_EQ(w.isVisible(), row.visibleAfter) << row.name;
+    EXPECT_EQ(w.Engine()->AlarmActive(), row.alarmGoesOn) << row.name;
+    EXPECT_EQ(w.IsEnded(), row.ended) << row.name;
+    // A stopped alarm waits for its iqamah every 5 seconds; none waits once ended.
+    EXPECT_EQ(w.Timers().Period(IDT_IQAMAH), row.ended         ? 0u
+                                             : row.alarmGoesOn ? 1000u
+                                                               : 5000u)
+        << row.name;
+    EXPECT_NE(w.Settings(), nullptr) << row.name;  // the document lives as long as the window
+  }
+}
 
+// Quit chosen from the tray menu while a box or dialog of the window is
+// open: the window ends, and the code below the box still finds the engine
+// and the document when the box returns.
+TEST_F(MainDlgTest, QuitFromInsideABoxLeavesTheCallerItsObjects) {
+  WriteZuhrAlarm();
+  StartAlarm(window);
+  QAction* trayQuit = window.TrayMenu().actions().back();
+  ASSERT_EQ(trayQuit->text(), "&Quit");
   boxes.answerYes = true;
-  window.OnCmdMsg(IDOK);
-  EXPECT_EQ(boxes.boxes.size(), 2u);
-  EXPECT_TRUE(window.IsDestroyed());
-}
+  bool endedInBox = false;
+  boxes.onBox = [&](const testing::RecordedBox& box) {
+    if (box.text == kZuhrAzan) {
+      trayQuit->trigger();
+      QCoreApplication::processEvents();
+      endedInBox = window.IsEnded();
+    }
+  };
+  emit window.Tray().leftButtonDown();  // the alarm's box, then Quit inside it
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(endedInBox);
+  EXPECT_THAT(boxes.Texts(), ElementsAre(kZuhrAzan, kQuitQuestion));
+  EXPECT_FALSE(window.isVisible());  // the tray click's restore came after the end
 
-TEST_F(MainDlgTest, EscapeEndsWithoutTheQuestion) {
-  WriteZuhrAlarm();
-  ASSERT_TRUE(window.OnInitDialog());
-  window.show();
-  window.reject();
-  EXPECT_TRUE(boxes.boxes.empty());
-  EXPECT_TRUE(window.IsDestroyed());
-  EXPECT_EQ(window.result(), QDialog::Rejected);
-}
-
-TEST_F(MainDlgTest, ClosingStopsTheTimerRemovesTheIconAndLeavesAnUnchangedFile) {
-  ASSERT_TRUE(window.OnInitDialog());
-  const ino_t before = Inode("Prefs.dat");
-  window.OnCmdMsg(IDOK);
-  EXPECT_TRUE(window.Timers().RunningIds().empty());
-  EXPECT_FALSE(window.Tray().IsAdded());
-  EXPECT_EQ(window.Settings(), nullptr);
-  EXPECT_EQ(Inode("Prefs.dat"), before);  // not rewritten
-}
-
-TEST_F(MainDlgTest, ClosingSavesAChangedDocument) {
-  ASSERT_TRUE(window.OnInitDialog());
-  const ino_t before = Inode("Prefs.dat");
-  window.Settings()->m_preferences.Set(1, 1, 18, 18);  // the 24-hour clock
-  window.OnCmdMsg(IDOK);
-  EXPECT_NE(Inode("Prefs.dat"), before);
-  testing::NullReporter reporter;
-  CLocations saved(reporter);
-  ASSERT_TRUE(saved.ReadDocument("Prefs.dat"));
-  EXPECT_EQ(saved.m_preferences.m_nTimeFormat, 1);
-}
-
-class AlarmRunningTest : public MainDlgTest {
- protected:
-  void SetUp() override {
-    WriteZuhrAlarm();
-    window.now = At(12, 29);
-    ASSERT_TRUE(window.OnInitDialog());
-    window.show();
-    window.Engine()->OnTimer(IDT_STARTUP);  // minimizes into the tray
-    window.ShowRestored();
-    window.now = At(12, 30, 3);
-    window.Engine()->OnTimer(IDT_AZAN);
-    ASSERT_TRUE(window.Engine()->m_bAlarmActive);
-    boxes.boxes.clear();
-    // The commands' own dialogs are not under test here: each is cancelled
-    // as soon as it is up.
-    closer.setInterval(20);
-    QObject::connect(&closer, &QTimer::timeout, &closer, [] {
-      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-        dialog->reject();
-      }
-    });
-    closer.start();
-  }
-
-  QTimer closer;
-};
-
-constexpr const char* kZuhrAzan = "Zuhr prayer at 12:45 P.M. Insha Allah.";
-
-TEST_F(AlarmRunningTest, FiringShowsTheMessageAsTipAndTicksEverySecond) {
-  EXPECT_EQ(window.Tray().Tip().toStdString(), "Zuhr iqama at 12:45 P.M.");
-  EXPECT_EQ(Text(1106), "Zuhr iqama at 12:45 P.M.");
-  EXPECT_THAT(window.Timers().RunningIds(), ElementsAre(IDT_IQAMAH));
-  EXPECT_EQ(window.Timers().Period(IDT_IQAMAH), 1000u);
-  EXPECT_EQ(window.Engine()->m_strAlarmMessage, kZuhrAzan);
-  // The first flash: alarm icon, altered caption.
-  EXPECT_EQ(window.Tray().IconCacheKey(), window.m_hAlarmIcon.cacheKey());
-  EXPECT_EQ(window.windowTitle(), "*** Kestrivane32 ***");
-  window.Engine()->OnTimer(IDT_IQAMAH);
-  EXPECT_EQ(window.Tray().IconCacheKey(), window.m_hIcon.cacheKey());
-  EXPECT_EQ(window.windowTitle(), "Kestrivane32");
-}
-
-TEST_F(AlarmRunningTest, EveryCommandFirstStopsTheAlarmWithItsMessageBox) {
-  // The commands open their dialogs: cancel each once it is up.
-  QTimer closer;
-  QObject::connect(&closer, &QTimer::timeout, [] {
-    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+  // Inside Set Alarms.
+  TestMainDlg second;
+  ASSERT_TRUE(second.OnInitDialog());
+  boxes.boxes.clear();
+  QTimer::singleShot(50, [&] {
+    second.TrayMenu().actions().back()->trigger();
+    QCoreApplication::processEvents();
+    QApplication::activeModalWidget()->close();
   });
-  closer.start(5);
-  for (int id : {ID_OPTIONS_PREFERENCES, ID_OPTIONS_LOCATION, ID_OPTIONS_ALARMS,
-                 ID_OPTIONS_TIMETABLE, ID_HELP}) {
-    window.Engine()->OnTimer(IDT_AZAN);  // no new firing: Zuhr has come
-    window.Engine()->m_bAlarmActive = true;
-    boxes.boxes.clear();
-    EXPECT_TRUE(window.OnCmdMsg(id));
-    EXPECT_THAT(boxes.Texts(), ElementsAre(kZuhrAzan)) << id;
-    EXPECT_FALSE(window.Engine()->m_bAlarmActive) << id;
-    EXPECT_EQ(window.Tray().IconCacheKey(), window.m_hIcon.cacheKey());
-    EXPECT_EQ(window.windowTitle(), "Kestrivane32");
-    EXPECT_EQ(window.Timers().Period(IDT_IQAMAH), 5000u);
-  }
+  second.OnCmdMsg(ID_OPTIONS_ALARMS);
+  EXPECT_TRUE(second.IsEnded());
+  EXPECT_THAT(boxes.Texts(), ElementsAre(kQuitQuestion));
 }
 
-TEST_F(AlarmRunningTest, MinimizeStopsTheAlarmBeforeItMinimizes) {
-  bool minimizedAtBox = true;
-  boxes.onBox = [&](const testing::RecordedBox&) { minimizedAtBox = window.isMinimized(); };
-  window.OnCmdMsg(IDC_MINIMIZE);
-  EXPECT_THAT(boxes.Texts(), ElementsAre(kZuhrAzan));
-  EXPECT_FALSE(minimizedAtBox);
-  EXPECT_FALSE(window.isVisible());
-  EXPECT_EQ(window.Tray().Tip().toStdString(), "Zuhr iqama at 12:45 P.M.");
-}
-
-TEST_F(AlarmRunningTest, QuitStopsTheAlarmThenAsks) {
-  boxes.answerYes = false;
-  window.OnCmdMsg(IDOK);
-  ASSERT_EQ(boxes.boxes.size(), 2u);
-  EXPECT_EQ(boxes.boxes[0].text, kZuhrAzan);
-  EXPECT_EQ(boxes.boxes[0].kind, MessageBoxKind::Exclamation);
-  EXPECT_EQ(boxes.boxes[1].kind, MessageBoxKind::YesNoQuestion);
-  EXPECT_FALSE(window.IsDestroyed());
-}
-
-TEST_F(AlarmRunningTest, MenuItemsAndButtonsAreCommands) {
-  // The menu's Options items and the Help button reach the same routing.
-  QAction* preferences = nullptr;
-  for (QAction* action : window.MenuBar()->findChildren<QAction*>()) {
-    if (action->property(kCommandIdProperty).toInt() == ID_OPTIONS_PREFERENCES)
-      preferences = action;
-  }
-  ASSERT_NE(preferences, nullptr);
-  // The command opens the Preferences dialog: cancel it once it is up.
-  QTimer closer;
-  QObject::connect(&closer, &QTimer::timeout, [] {
-    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-  });
-  closer.start(5);
-  preferences->trigger();
-  closer.stop();
-  EXPECT_THAT(boxes.Texts(), ElementsAre(kZuhrAzan));
-
-  window.Engine()->m_bAlarmActive = true;
-  boxes.boxes.clear();
-  qobject_cast<QPushButton*>(FindControl(&window, ID_HELP))->click();
-  EXPECT_THAT(boxes.Texts(), ElementsAre(kZuhrAzan));
-}
-
-TEST_F(AlarmRunningTest, TrayClickStopsTheAlarmThenRestores) {
-  window.MinimizeToTray();  // stops the alarm first
-  ASSERT_FALSE(window.isVisible());
-  window.Engine()->m_bAlarmActive = true;
-  boxes.boxes.clear();
-  bool visibleAtBox = true;
-  boxes.onBox = [&](const testing::RecordedBox&) { visibleAtBox = window.isVisible(); };
-  emit window.Tray().leftButtonDown();
-  EXPECT_THAT(boxes.Texts(), ElementsAre(kZuhrAzan));
-  EXPECT_FALSE(visibleAtBox);
-  EXPECT_TRUE(window.isVisible());
-  EXPECT_FALSE(window.isMinimized());
-}
-
-TEST_F(AlarmRunningTest, NotificationStopDoesWhatTheTrayClickDoes) {
-  window.MinimizeToTray();
-  window.Engine()->m_bAlarmActive = true;
-  boxes.boxes.clear();
-  emit window.Notifier().stopRequested();
-  EXPECT_THAT(boxes.Texts(), ElementsAre(kZuhrAzan));
-  EXPECT_TRUE(window.isVisible());
-}
-
-TEST_F(MainDlgTest, MinimizingHidesWhenThereIsAnIcon) {
-  ASSERT_TRUE(window.OnInitDialog());
-  window.show();
-  window.MinimizeToTray();
-  EXPECT_FALSE(window.isVisible());
-  emit window.Tray().leftButtonDown();
-  EXPECT_TRUE(window.isVisible());
-  // Any minimizing, not only the command, hides.
-  window.showMinimized();
-  testing::ProcessEventsFor(200, [&] { return !window.isVisible(); });
-  EXPECT_FALSE(window.isVisible());
-}
-
-TEST(MainDlgNoTrayTest, WithoutATrayMinimizingKeepsTheWindowOnTheTaskbar) {
-  TemporaryWorkingDirectory directory;
-  FakeTray tray{false};
-  MessageBoxRecorder boxes;
-  TestMainDlg window;
-  ASSERT_TRUE(window.OnInitDialog());
-  window.show();
-  EXPECT_FALSE(window.m_bTrayIcon);
-  EXPECT_TRUE(boxes.boxes.empty());       // nothing reported
-  window.Engine()->OnTimer(IDT_STARTUP);  // the start-up tick minimizes
-  EXPECT_TRUE(window.isVisible());
-  EXPECT_TRUE(window.isMinimized());
-  window.MinimizeToTray();
-  EXPECT_TRUE(window.isVisible());
-  EXPECT_FALSE(window.TraySetTip("x"));
-  EXPECT_FALSE(window.TraySetIcon(IDI_ALARM));
-  EXPECT_FALSE(window.TrayRemove());
-}
-
-TEST(MainDlgNoTrayTest, ATrayThatAppearsLaterGetsTheIconWithTheCurrentTip) {
-  TemporaryWorkingDirectory directory;
-  FakeTray tray{false};
-  MessageBoxRecorder boxes;
-  TestMainDlg window;
-  ASSERT_TRUE(window.OnInitDialog());
-  window.show();
-  EXPECT_TRUE(window.IsTrayPolling());
-  window.TraySetTip("Zuhr azan at 12:30 P.M.");
-  window.PollTray();
-  EXPECT_FALSE(window.m_bTrayIcon);
-
-  tray.available = true;
-  window.PollTray();
-  EXPECT_TRUE(window.m_bTrayIcon);
-  EXPECT_FALSE(window.IsTrayPolling());
-  EXPECT_EQ(window.Tray().Tip().toStdString(), "Zuhr azan at 12:30 P.M.");
-  window.MinimizeToTray();
-  EXPECT_FALSE(window.isVisible());
-}
-
-TEST(MainDlgNoTrayTest, ThePollRunsOnATimer) {
-  TemporaryWorkingDirectory directory;
-  FakeTray tray{false};
-  MessageBoxRecorder boxes;
-  TestMainDlg window;
-  ASSERT_TRUE(window.OnInitDialog());
-  tray.available = true;
-  testing::ProcessEventsFor(kTrayPollMs + 2000, [&] { return window.m_bTrayIcon; });
-  EXPECT_TRUE(window.m_bTrayIcon);
-}
-
-TEST_F(MainDlgTest, TrayTipIsCutTo63Characters) {
-  ASSERT_TRUE(window.OnInitDialog());
-  const std::string longText(70, 'x');
-  EXPECT_TRUE(window.TraySetTip(longText));
-  EXPECT_EQ(window.Tray().Tip().toStdString(), std::string(63, 'x'));
-}
-
-TEST_F(MainDlgTest, TrayMenuRestoresShowsAboutAndQuits) {
+TEST_F(MainDlgTest, CloseAndEscapeHideIntoTheTrayOrAskAsQuitDoes) {
   WriteZuhrAlarm();
-  ASSERT_TRUE(window.OnInitDialog());
-  window.show();
-  QList<QAction*> actions;
-  for (QAction* action : window.TrayMenu().actions()) {
-    if (!action->isSeparator()) actions.push_back(action);
-  }
-  ASSERT_EQ(actions.size(), 3);
-  EXPECT_EQ(actions[0]->text(), "&Restore");
-  EXPECT_EQ(actions[1]->text(), "&About Kestrivane...");
-  EXPECT_EQ(actions[2]->text(), "&Quit");
-
-  window.MinimizeToTray();
-  actions[0]->trigger();
-  EXPECT_TRUE(window.isVisible());
-
-  boxes.answerYes = false;
-  actions[2]->trigger();
-  ASSERT_EQ(boxes.boxes.size(), 1u);
-  EXPECT_EQ(boxes.boxes[0].kind, MessageBoxKind::YesNoQuestion);
-  EXPECT_FALSE(window.IsDestroyed());
-}
-
-TEST_F(MainDlgTest, MenuHoldsTheItemsOfMenu129) {
-  std::vector<std::string> items;
-  for (QAction* top : window.MenuBar()->actions()) {
-    items.push_back(top->text().toStdString() + ":");
-    for (QAction* action : top->menu()->actions()) {
-      items.push_back(action->isSeparator()
-                          ? std::string("-")
-                          : action->text().toStdString() + " " +
-                                std::to_string(action->property(kCommandIdProperty).toInt()));
+  for (const bool trayThere : {true, false}) {
+    tray.available = trayThere;
+    for (const bool escape : {true, false}) {
+      TestMainDlg w;
+      ASSERT_TRUE(w.OnInitDialog());
+      w.show();
+      boxes.boxes.clear();
+      boxes.answerYes = false;
+      escape ? w.reject() : void(w.close());
+      EXPECT_EQ(w.isVisible(), !trayThere) << trayThere << escape;
+      EXPECT_FALSE(w.IsEnded());
+      EXPECT_EQ(boxes.Texts(),
+                trayThere ? std::vector<std::string>{} : std::vector<std::string>{kQuitQuestion});
     }
   }
-  EXPECT_THAT(items, ElementsAre("&File:", "&Minimize 1113", "&Quit 1", "-", "&About 57664",
-                                 "&Options:", "&Preferences ... 32773", "&Location ... 32771", "-",
-                                 "&Alarms ... 32774", "-", "&Month Timetable ... 32772"));
+}
+
+TEST_F(MainDlgTest, AFailedSaveAtExitIsShownBeforeTheEnd) {
+  ASSERT_TRUE(window.OnInitDialog());
+  window.Settings()->m_preferences.Set(1, 1, 18, 18);  // a change to save
+  std::filesystem::create_directory("Prefs.dat.tmp");  // and no way to write it
+  bool finished = false;
+  QObject::connect(&window, &QDialog::finished, [&] { finished = true; });
+  std::vector<bool> finishedAtBox;
+  boxes.onBox = [&](const testing::RecordedBox&) { finishedAtBox.push_back(finished); };
+  window.OnCmdMsg(IDOK);
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_THAT(boxes.boxes[0].text, StartsWith("Could not save the settings file"));
+  EXPECT_THAT(finishedAtBox, ElementsAre(false));
+  EXPECT_TRUE(finished);
+}
+
+// Whether or not an alarm timer runs, the date line and the times follow a
+// new date, daylight saving with it.
+TEST_F(MainDlgTest, TheDayDisplayTurnsWithTheDate) {
+  WritePrefs([](CLocations& d) {
+    CDstRule rule;
+    rule.SetWeekday(true, true, 2, 4, 0);   // last Sunday of March (months from 0)
+    rule.SetWeekday(false, true, 9, 4, 0);  // to the last Sunday of October
+    d.m_location.m_dstRule = rule;
+  });
+  window.now = At(23, 59, 50, 25);  // Saturday 25 March 2000: the rule starts the next day
+  window.now.month = 3;
+  window.now.weekday = 6;
+  ASSERT_TRUE(window.OnInitDialog());
+  window.Engine()->OnTimer(IDT_STARTUP);  // no alarm on: no timer runs from here
+  const std::string fajr = Text(1006);
+  window.now = At(0, 0, 30, 26);
+  window.now.month = 3;
+  window.now.weekday = 0;
+  window.CheckForNewDate();
+  EXPECT_EQ(Text(1000), "Sunday, March 26, 2000");
+  EXPECT_NE(Text(1006), fajr);
+  EXPECT_EQ(std::stoi(Text(1006)), std::stoi(fajr) + 1);  // an hour later, summer time
+}
+
+// Ten recipients whose names take seconds to look up: the sound and the
+// window do not wait for them.
+TEST_F(MainDlgTest, HangingNameLookupsHoldUpNothing) {
+  WriteZuhrAlarm({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"});
+  WritePrefs([](CLocations& d) {
+    d.m_preferences.m_alarms.SetAlarm(Zuhr, true, 12 << 8 | 30, 15);
+    d.m_preferences.m_alarms.SetPlaySound(1);
+    d.m_preferences.m_alarms.m_recipients = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"};
+  });
+  std::ofstream("Azan.wav") << "RIFF";
+  window.Sender().SetResolver([](const std::string&, std::string*) -> std::optional<uint32_t> {
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    return std::nullopt;
+  });
+  window.now = At(12, 29);
+  ASSERT_TRUE(window.OnInitDialog());
+  window.Engine()->OnTimer(IDT_STARTUP);
+  window.now = At(12, 30, 3);
+  QElapsedTimer tick;
+  tick.start();
+  window.Engine()->OnTimer(IDT_AZAN);
+  const qint64 tickMs = tick.elapsed();
+  std::printf("[ tick with ten hanging recipients ] %lld ms, %d lookups pending\n",
+              static_cast<long long>(tickMs), window.Sender().Pending());
+  EXPECT_EQ(window.Sound().StartedCount(), 1);
+  EXPECT_LT(tickMs, 1000);  // the lookups take two seconds each
+  EXPECT_EQ(window.Sender().Pending(), 10);
+  bool looped = false;  // the event loop runs meanwhile
+  QTimer::singleShot(0, [&] { looped = true; });
+  ProcessEventsFor(100, [&] { return looped; });
+  EXPECT_TRUE(looped);
+  ProcessEventsFor(5000, [&] { return window.Sender().Pending() == 0; });
+}
+
+TEST_F(MainDlgTest, StartAtLoginIsAnEntryTheMenusSwitch) {
+  const std::filesystem::path entry = directory.path() + "/config/autostart/kestrivane.desktop";
+  // The installed program's first start turns it on: a launcher beside it.
+  std::filesystem::create_directories("bin");
+  std::ofstream("bin/kestrivane-launcher") << "#!/bin/sh\n";
+  std::filesystem::permissions("bin/kestrivane-launcher", std::filesystem::perms::owner_all);
+  window.Autostart() = CAutostart(QDir::currentPath() + "/bin/kestrivane");
+  ASSERT_TRUE(window.OnInitDialog());
+  ASSERT_TRUE(std::filesystem::exists(entry));
+  EXPECT_THAT(ReadFileBytes(entry),
+              ::testing::HasSubstr("Exec=\"" + directory.path() + "/bin/kestrivane-launcher\"\n"));
+  QAction* fileItem = MenuAction(ID_FILE_START_AT_LOGIN);
+  ASSERT_NE(fileItem, nullptr);
+  EXPECT_TRUE(fileItem->isChecked());
+  // Off from the File menu; both items follow, and a later start keeps it off.
+  fileItem->trigger();
+  EXPECT_FALSE(std::filesystem::exists(entry));
+  EXPECT_FALSE(fileItem->isChecked());
+  QAction* trayItem = window.TrayMenu().actions()[2];
+  EXPECT_EQ(trayItem->text(), "Start at &Login");
+  EXPECT_FALSE(trayItem->isChecked());
+  TestMainDlg later;
+  later.Autostart() = window.Autostart();
+  ASSERT_TRUE(later.OnInitDialog());
+  EXPECT_FALSE(std::filesystem::exists(entry));
+  // On again from the tray menu.
+  trayItem->trigger();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(std::filesystem::exists(entry));
+  EXPECT_TRUE(fileItem->isChecked());
+}
+
+TEST_F(MainDlgTest, MenusAndALateTray) {
+  std::vector<std::string> items;
+  for (QAction* top : window.MenuBar()->actions()) {
+    for (QAction* action : top->menu()->actions()) {
+      items.push_back(action->isSeparator() ? "-" : action->text().toStdString());
+    }
+  }
+  EXPECT_THAT(
+      items, ElementsAre("&Minimize", "Start at &Login", "&Quit", "-", "&About", "&Preferences ...",
+                         "&Location ...", "-", "&Alarms ...", "-", "&Month Timetable ..."));
+  items.clear();
+  for (QAction* action : window.TrayMenu().actions()) {
+    items.push_back(action->isSeparator() ? "-" : action->text().toStdString());
+  }
+  EXPECT_THAT(items,
+              ElementsAre("&Restore", "&About Kestrivane...", "Start at &Login", "-", "&Quit"));
+
+  // No tray yet: the window stays on the taskbar; a tray that comes later gets
+  // the icon with the tip of the moment.
+  tray.available = false;
+  TestMainDlg w;
+  ASSERT_TRUE(w.OnInitDialog());
+  w.show();
+  w.Engine()->OnTimer(IDT_STARTUP);
+  EXPECT_TRUE(w.isVisible());
+  w.TraySetTip("Zuhr azan at 12:30 P.M.");
+  tray.available = true;
+  ProcessEventsFor(kTrayPollMs + 2000, [&] { return w.HasTrayIcon(); });
+  ASSERT_TRUE(w.HasTrayIcon());
+  EXPECT_EQ(w.Tray().Tip().toStdString(), "Zuhr azan at 12:30 P.M.");
+  w.MinimizeToTray();
+  EXPECT_FALSE(w.isVisible());
 }
 
 }  // namespace

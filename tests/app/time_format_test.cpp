@@ -21,9 +21,12 @@ TEST(FormatTimeOfDay, BothClocks) {
       {11, 5, false, "11:05 A.M."},
       {12, 0, false, "12:00 P.M."},
       {23, 59, false, "11:59 P.M."},
-      // Out-of-day values are shown as they come.
-      {24, 5, false, "12:05 P.M."},
-      {25, 0, true, "25:00"},
+      // 24:00 and later: the next day's clock time.
+      {24, 5, false, "12:05 A.M."},
+      {24, 5, true, "00:05"},
+      {25, 0, false, " 1:00 A.M."},
+      {36, 10, false, "12:10 P.M."},
+      // Before the day: shown as they come.
       {0, -15, false, " 0:-15 A.M."},
       {-1, -30, true, "-1:-30"},
   };

@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
-# The real program on a virtual X display with trayer as the tray host.
+# The real program on a virtual X display with a window manager (openbox) and
+# trayer as the tray host.
 #   desktop_test.sh start PROGRAM
-#       first start in an empty folder: the default Prefs.dat, no message,
-#       the tray icon, the window shown and hidden again two seconds later
+#       first start in an empty folder: the default Prefs.dat, no message, the
+#       tray icon, the window hidden two seconds later; Preferences opened at
+#       once keeps the window; Escape and the close button hide it into the
+#       tray, whose icon brings it back
 #   desktop_test.sh late-tray PROGRAM
 #       no tray at first: the window stays; a tray started later gets the icon
 #   desktop_test.sh alarm PROGRAM MESSENGER MAKE_PREFS
-#       a clock started at 12:29:50 and a Zuhr alarm at 12:30 with sound:
-#       the network message reaches a listener on UDP port 138, the tray
-#       icon flashes
+#       a clock started at 12:29:50 and a Zuhr alarm at 12:30: the network
+#       message reaches a listener on UDP port 138 and the icon flashes; a tray
+#       click shows the message, a second start meanwhile only asks for the
+#       window, which shows once the box is closed; Quit from the tray menu
+#       while Set Alarms is open ends the program cleanly
 # Exit status 77 means skipped, with the reason on the last line.
 set -u
 mode=$1
@@ -29,7 +34,7 @@ now_ms() {
   echo $((t / 1000))
 }
 
-for tool in Xvfb trayer xdotool xwininfo; do
+for tool in Xvfb openbox trayer xdotool xwininfo; do
   command -v "$tool" >/dev/null || skip "$tool is not installed (see scripts/debian-packages)"
 done
 
@@ -37,16 +42,12 @@ work=$(mktemp -d)
 pids=()
 cleanup() {
   local i pid
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[i]}" 2>/dev/null
-  done
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; done
   # Whatever ignores the request is killed after two seconds.
-  any_alive() {
-    for pid in "${pids[@]}"; do kill -0 "$pid" 2>/dev/null && return 0; done
-    return 1
-  }
   for i in $(seq 100); do
-    any_alive || break
+    alive=0
+    for pid in "${pids[@]}"; do kill -0 "$pid" 2>/dev/null && alive=1; done
+    [ "$alive" -eq 1 ] || break
     sleep 0.02
   done
   for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; done
@@ -57,11 +58,11 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
 
-# A private world: the user's session bus, tray and running copy of the
-# program stay out of the test, and the test stays out of them.
+# A private world: the user's session bus, tray, window manager and running
+# copy of the program stay out of the test, and the test stays out of them.
 export HOME=$work/home TMPDIR=$work/tmp XDG_RUNTIME_DIR=$work/runtime
 export XDG_CONFIG_HOME=$HOME/.config TZ=UTC LC_ALL=C QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY SESSION_MANAGER QT_QPA_PLATFORMTHEME
+unset WAYLAND_DISPLAY SESSION_MANAGER QT_QPA_PLATFORMTHEME XDG_SESSION_ID
 mkdir -p "$HOME" "$TMPDIR"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
@@ -87,6 +88,10 @@ if command -v dbus-daemon >/dev/null; then
   pids+=("$!")
   wait_for 5 test -S "$work/bus" || echo "note: no session bus, the program runs without one"
 fi
+openbox --config-file /dev/null >"$work/openbox.log" 2>&1 &
+pids+=("$!")
+wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 ||
+  skip "openbox did not start: $(cat "$work/openbox.log")"
 
 tray_windows() { xdotool search --pid "$tray_pid" 2>/dev/null; }
 start_tray() {
@@ -98,23 +103,48 @@ start_tray() {
   tray_ids=" $(for w in $(tray_windows); do printf '0x%x ' "$w"; done)"
 }
 
-# start_program FOLDER [VAR=VALUE...]: sets $pid and $started (ms).
+# start_program FOLDER [VAR=VALUE...]: sets $pid (the program's) and $started
+# (ms); the exit status lands in $work/status.
 start_program() {
   local folder=$1
   shift
   started=$(now_ms)
-  (cd "$folder" && exec env "$@" "$program" >"$work/program.log" 2>&1) &
-  pid=$!
+  rm -f "$work/status" "$work/pid"
+  (
+    cd "$folder" || exit
+    env "$@" "$program" >"$work/program.log" 2>&1 &
+    echo $! >"$work/pid"
+    wait $!
+    echo $? >"$work/status"
+  ) &
+  pids+=("$!")
+  wait_for 5 test -s "$work/pid"
+  pid=$(cat "$work/pid")
   pids+=("$pid")
 }
-running() { kill -0 "$pid" 2>/dev/null; }
-# A visible top-level window of the program with exactly this title.
-visible() { xdotool search --all --onlyvisible --pid "$pid" --name "^$1\$" >/dev/null 2>&1; }
+running() { [ ! -e "$work/status" ]; }
+# Visible windows with exactly this title, the tray icon (titled as the
+# program) left out.
+windows() {
+  local w
+  for w in $(xdotool search --all --onlyvisible --name "^$1\$" 2>/dev/null); do
+    [ "$(printf '0x%x' "$w")" = "${tray_window:-}" ] || echo "$w"
+  done
+}
+visible() { [ -n "$(windows "$1")" ]; }
 hidden() { ! visible "$@"; }
+# press TITLE KEYS...: the window in front, then the keys.
+press() {
+  local w
+  w=$(windows "$1" | tail -n 1)
+  [ -n "$w" ] || return 1
+  shift
+  xdotool windowactivate --sync "$w" key --clearmodifiers "$@" 2>/dev/null
+}
 # The program's tray icon: one of its windows reparented into trayer's.
 tray_icon() {
   local w parent
-  for w in $(xdotool search --pid "$pid" 2>/dev/null); do
+  for w in $(xdotool search --classname kestrivane 2>/dev/null); do
     parent=$(printf '0x%x' "$w")
     for _ in 1 2 3 4; do
       parent=$(xwininfo -children -id "$parent" 2>/dev/null |
@@ -130,6 +160,13 @@ tray_icon() {
   done
   return 1
 }
+# click_tray BUTTON: a click in the middle of the icon.
+click_tray() {
+  tray_icon || return 1
+  eval "$(xwininfo -id "$tray_window" | awk '/Absolute upper-left X/ {print "x=" $NF}
+    /Absolute upper-left Y/ {print "y=" $NF} /Width/ {print "w=" $NF} /Height/ {print "h=" $NF}')"
+  xdotool mousemove $((x + w / 2)) $((y + h / 2)) click "$1"
+}
 show_log() { sed 's/^/  program: /' "$work/program.log"; }
 
 start_mode() {
@@ -141,110 +178,50 @@ start_mode() {
     00 00 00 00 00 00 02 00 00 00 09 49 73 6c 61 6d 61 62 61 64 08 50 61 6b
     69 73 74 61 6e 21 00 28 00 4e 49 00 0a 00 45 26 02 00 00 00 00 00 00 14
     40 02 00 00 00 20 02 20 09"
-  local shown hidden_at actual
+  local hidden_at
   start_tray
-  mkdir "$work/first"
+  mkdir "$work/first" "$work/second"
   start_program "$work/first"
-
   if ! wait_for 10 visible Kestrivane32; then
     fail "the main window \"Kestrivane32\" never showed"
     show_log
     return
   fi
-  shown=$(now_ms)
-  echo "main window shown $((shown - started)) ms after start"
-
-  # The document is opened before the window shows.
-  actual=$(od -An -v -tx1 "$work/first/Prefs.dat" 2>/dev/null | xargs)
-  [ "$actual" = "$(echo "$expected" | xargs)" ] ||
-    fail "Prefs.dat is not the default file: $(stat -c %s "$work/first/Prefs.dat" 2>&1) bytes: $actual"
+  echo "main window shown $(($(now_ms) - started)) ms after start"
+  [ "$(od -An -v -tx1 "$work/first/Prefs.dat" 2>/dev/null | xargs)" = "$(echo "$expected" | xargs)" ] ||
+    fail "Prefs.dat is not the default file"
   visible Kestrivane && fail "a message box showed on the first run"
-
   wait_for 5 tray_icon || fail "no tray icon embedded in trayer"
-
   if wait_for 8 hidden Kestrivane32; then
-    hidden_at=$(now_ms)
-    echo "main window hidden $((hidden_at - started)) ms after start"
-    # The two-second start-up timer, not an early or immediate hide.
-    [ $((hidden_at - started)) -ge 1800 ] ||
-      fail "hidden after $((hidden_at - started)) ms, before the two seconds were up"
+    hidden_at=$(($(now_ms) - started))
+    echo "main window hidden $hidden_at ms after start"
+    [ "$hidden_at" -ge 1800 ] || fail "hidden after $hidden_at ms, before the two seconds were up"
   else
     fail "the main window was still shown 8 s after it appeared"
   fi
   sleep 1
-  running || fail "the program ended on its own"
   hidden Kestrivane32 || fail "the main window came back by itself"
-  tray_icon || fail "the tray icon went away"
-  [ "$failures" -eq 0 ] || show_log
-}
+  kill "$pid" 2>/dev/null
+  wait_for 5 test -e "$work/status"
 
-alarm_mode() {
-  local messenger=$3 make_prefs=$4 listener arrived user expected i shot shots
-  local preload
-  for preload in /usr/lib/*/faketime/libfaketimeMT.so.1 ""; do
-    [ -e "$preload" ] && break
+  # Preferences opened at once: the start-up minimize leaves the window and
+  # its dialog where the user has them.
+  start_program "$work/second"
+  wait_for 10 visible Kestrivane32 && press Kestrivane32 alt+o p
+  wait_for 5 visible Preferences || fail "Preferences did not open"
+  sleep 3
+  visible Preferences && visible Kestrivane32 ||
+    fail "the start-up minimize took the window or its dialog away"
+  press Preferences Escape
+  wait_for 3 hidden Preferences
+  # Escape and the close button hide into the tray; the icon brings it back.
+  for keys in Escape alt+F4; do
+    press Kestrivane32 "$keys"
+    wait_for 3 hidden Kestrivane32 || fail "$keys did not hide the window"
+    running || fail "$keys ended the program"
+    click_tray 1
+    wait_for 3 visible Kestrivane32 || fail "the tray icon did not bring the window back after $keys"
   done
-  [ -n "$preload" ] || skip "libfaketime is not installed (Debian package faketime)"
-
-  # Stands in for the colleague's messenger service.
-  "$messenger" listen --once --port 138 >"$work/listen.out" 2>"$work/listen.err" &
-  listener=$!
-  pids+=("$listener")
-  listening() { grep -qs 'listening on UDP port 138' "$work/listen.err"; }
-  until listening; do
-    kill -0 "$listener" 2>/dev/null || skip "UDP port 138 cannot be bound: $(cat "$work/listen.err")"
-    sleep 0.02
-  done
-
-  start_tray
-  mkdir "$work/alarm"
-  "$make_prefs" "$work/alarm/Prefs.dat" || {
-    fail "could not write the alarm settings"
-    return
-  }
-  # The sound is on and a short wave file is there; a machine without a
-  # sound device must still deliver everything else.
-  {
-    printf 'RIFF\x44\x03\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00'
-    printf '\x40\x1f\x00\x00\x40\x1f\x00\x00\x01\x00\x08\x00data\x20\x03\x00\x00'
-    head -c 800 /dev/zero | tr '\0' '\200'
-  } >"$work/alarm/Azan.wav"
-  # The clock starts at 12:29:50 and runs on; timers keep the real clock.
-  # A sanitizer build accepts the preloaded library ahead of its runtime.
-  start_program "$work/alarm" LD_PRELOAD="$preload" FAKETIME="@2026-12-07 12:29:50" \
-    FAKETIME_DONT_FAKE_MONOTONIC=1 ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
-
-  message_or_end() { test -s "$work/listen.out" || ! running; }
-  if ! wait_for 40 message_or_end || ! test -s "$work/listen.out"; then
-    fail "no network message; listener said: $(cat "$work/listen.err")"
-    show_log
-    return
-  fi
-  arrived=$(now_ms)
-  echo "message arrived $((arrived - started)) ms after start"
-  # Not before 12:30 on the faked clock, and on one of the next 5-s ticks.
-  [ $((arrived - started)) -ge 9500 ] ||
-    fail "the alarm fired $((arrived - started)) ms after a 12:29:50 start, before 12:30"
-  user=$(id -un 2>/dev/null || echo Default)
-  expected="FROM Kestrivane @ ${user^^} TO localhost: Zuhr prayer at 12:45 P.M. Insha Allah."
-  [ "$(cat "$work/listen.out")" = "$expected" ] ||
-    fail "message: $(cat "$work/listen.out"), expected: $expected"
-
-  # While the alarm runs the tray icon alternates between two images.
-  if ! command -v xwd >/dev/null; then
-    echo "note: xwd missing (Debian package x11-apps), the flashing icon is not checked"
-  elif tray_icon; then
-    shots=
-    for i in 1 2 3 4 5 6; do
-      shot=$(xwd -silent -id "$tray_window" 2>/dev/null | md5sum | cut -c1-32)
-      case $shots in *"$shot"*) ;; *) shots="$shots $shot" ;; esac
-      sleep 0.4
-    done
-    [ "$(echo "$shots" | wc -w)" -ge 2 ] || fail "the tray icon did not change while the alarm ran"
-  else
-    fail "no tray icon while the alarm ran"
-  fi
-  running || fail "the program ended during the alarm"
   [ "$failures" -eq 0 ] || show_log
 }
 
@@ -264,6 +241,95 @@ late_tray_mode() {
   start_tray
   wait_for 10 tray_icon || fail "no tray icon 10 s after the tray appeared"
   running || fail "the program ended"
+  [ "$failures" -eq 0 ] || show_log
+}
+
+alarm_mode() {
+  local messenger=$3 make_prefs=$4 listener arrived user expected shot shots preload status
+  for preload in /usr/lib/*/faketime/libfaketimeMT.so.1 ""; do
+    [ -e "$preload" ] && break
+  done
+  [ -n "$preload" ] || skip "libfaketime is not installed (Debian package faketime)"
+
+  # Stands in for the colleague's messenger service.
+  "$messenger" listen --once --port 138 >"$work/listen.out" 2>"$work/listen.err" &
+  listener=$!
+  pids+=("$listener")
+  until grep -qs 'listening on UDP port 138' "$work/listen.err"; do
+    kill -0 "$listener" 2>/dev/null || skip "UDP port 138 cannot be bound: $(cat "$work/listen.err")"
+    sleep 0.02
+  done
+
+  start_tray
+  mkdir "$work/alarm"
+  "$make_prefs" "$work/alarm/Prefs.dat" || {
+    fail "could not write the alarm settings"
+    return
+  }
+  # The sound is on and a short wave file is there; a machine without a
+  # sound device must still deliver everything else.
+  {
+    printf 'RIFF\x44\x03\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00'
+    printf '\x40\x1f\x00\x00\x40\x1f\x00\x00\x01\x00\x08\x00data\x20\x03\x00\x00'
+    head -c 800 /dev/zero | tr '\0' '\200'
+  } >"$work/alarm/Azan.wav"
+  # The clock starts at 12:29:50 and runs on; timers keep the real clock.
+  # A sanitizer build accepts the preloaded library ahead of its runtime.
+  local clock=(LD_PRELOAD="$preload" FAKETIME="@2026-12-07 12:29:50" FAKETIME_DONT_FAKE_MONOTONIC=1
+    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0")
+  start_program "$work/alarm" "${clock[@]}"
+
+  message_or_end() { test -s "$work/listen.out" || ! running; }
+  if ! wait_for 40 message_or_end || ! test -s "$work/listen.out"; then
+    fail "no network message; listener said: $(cat "$work/listen.err")"
+    show_log
+    return
+  fi
+  arrived=$(now_ms)
+  echo "message arrived $((arrived - started)) ms after start"
+  [ $((arrived - started)) -ge 9500 ] ||
+    fail "the alarm fired $((arrived - started)) ms after a 12:29:50 start, before 12:30"
+  user=$(id -un 2>/dev/null || echo Default)
+  expected="FROM Kestrivane @ ${user^^} TO localhost: Zuhr prayer at 12:45 P.M. Insha Allah."
+  [ "$(cat "$work/listen.out")" = "$expected" ] ||
+    fail "message: $(cat "$work/listen.out"), expected: $expected"
+
+  # While the alarm runs the tray icon alternates between two images.
+  if tray_icon; then
+    shots=
+    for _ in 1 2 3 4 5 6; do
+      shot=$(xwd -silent -id "$tray_window" 2>/dev/null | md5sum | cut -c1-32)
+      case $shots in *"$shot"*) ;; *) shots="$shots $shot" ;; esac
+      sleep 0.4
+    done
+    [ "$(echo "$shots" | wc -w)" -ge 2 ] || fail "the tray icon did not change while the alarm ran"
+  else
+    fail "no tray icon while the alarm ran"
+  fi
+
+  # A click on the icon ends the alarm with its message; a second start
+  # while that box is open only asks for the window, which then shows.
+  click_tray 1
+  wait_for 5 visible Kestrivane || fail "the tray click showed no message"
+  (cd "$work/alarm" && env "${clock[@]}" timeout 20 "$program" >"$work/second.log" 2>&1)
+  status=$?
+  [ "$status" -eq 0 ] || fail "the second start ended with status $status: $(cat "$work/second.log")"
+  grep -q "already running" "$work/second.log" || fail "the second start said: $(cat "$work/second.log")"
+  visible Kestrivane32 && fail "the window showed while the alarm's box was open"
+  press Kestrivane Return
+  wait_for 5 visible Kestrivane32 || fail "the window did not show after the alarm's box"
+  running || fail "the program ended after the second start"
+
+  # Quit from the tray menu while Set Alarms is open.
+  press Kestrivane32 alt+o a
+  wait_for 5 visible "Set Alarms" || fail "Set Alarms did not open"
+  click_tray 3
+  sleep 0.5
+  xdotool key q
+  wait_for 5 visible Kestrivane && press Kestrivane y
+  wait_for 10 test -e "$work/status" || fail "Quit from the tray menu did not end the program"
+  [ "$(cat "$work/status" 2>/dev/null)" = 0 ] ||
+    fail "the program ended with status $(cat "$work/status" 2>/dev/null)"
   [ "$failures" -eq 0 ] || show_log
 }
 

@@ -1,0 +1,58 @@
+// One copy per desktop session: the socket lives in the user's runtime
+// folder under the session's and the display's name; a second start in the
+// same session is answered, and the first hears of it from its event loop.
+
+#include "platform/single_instance.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <thread>
+
+#include "tests/app/qt_test_support.h"
+
+namespace kestrivane {
+namespace {
+
+TEST(SingleInstanceTest, ASocketPerSessionInThePrivateFolder) {
+  QTemporaryDir runtime;
+  qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+  ::chmod(runtime.path().toUtf8().constData(), 0700);
+  qputenv("XDG_SESSION_ID", "3");
+  qputenv("DISPLAY", ":0");
+  qunsetenv("WAYLAND_DISPLAY");
+  const QString name = CSingleInstance::DefaultName();
+  EXPECT_EQ(name, runtime.path() + "/kestrivane-3-_0");
+  qputenv("DISPLAY", ":1");
+  EXPECT_NE(CSingleInstance::DefaultName(), name);  // another display, another copy
+  qputenv("DISPLAY", ":0");
+
+  CSingleInstance first(name);
+  ASSERT_TRUE(first.Claim());
+  int requests = 0;
+  QObject::connect(&first, &CSingleInstance::restoreRequested, [&] { ++requests; });
+  CSingleInstance second(name);
+  bool answered = false;
+  std::thread asking([&] { answered = !second.Claim(); });
+  // The first copy answers from its loop; the request reaches the window
+  // after the socket's handler has returned.
+  testing::ProcessEventsFor(3000, [&] { return requests > 0; });
+  asking.join();
+  EXPECT_TRUE(answered);
+  EXPECT_EQ(requests, 1);
+
+  // Without a runtime folder of its own the user gets a private one.
+  qunsetenv("XDG_RUNTIME_DIR");
+  const QString fallback = QFileInfo(CSingleInstance::DefaultName()).absolutePath();
+  struct stat info {};
+  ASSERT_EQ(::stat(fallback.toUtf8().constData(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0700u);
+  EXPECT_EQ(info.st_uid, ::getuid());
+  qunsetenv("XDG_SESSION_ID");
+  qunsetenv("DISPLAY");
+}
+
+}  // namespace
+}  // namespace kestrivane
