@@ -33,12 +33,11 @@ class SilentReporter : public kestrivane::SettingsReporter {
   void ReportError(const std::string&) override {}
 };
 
-kestrivane::CivilDate Today() {
+kestrivane::CivilDay Today() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
-  return {static_cast<int16_t>(local.tm_year + 1900), static_cast<int16_t>(local.tm_mon + 1),
-          static_cast<int16_t>(local.tm_mday)};
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
 // DTSTAMP: when the calendar was made.

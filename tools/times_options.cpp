@@ -54,7 +54,7 @@ std::optional<int32_t> ParseAngle(const std::string& text) {
 
 }  // namespace
 
-std::optional<CivilDate> ParseDate(const std::string& text) {
+std::optional<CivilDay> ParseDate(const std::string& text) {
   const auto firstDash = text.find('-');
   const auto secondDash = text.find('-', firstDash == std::string::npos ? 0 : firstDash + 1);
   if (firstDash == std::string::npos || secondDash == std::string::npos ||
@@ -68,12 +68,11 @@ std::optional<CivilDate> ParseDate(const std::string& text) {
       *year > 9999 || *month < 1 || *month > 12 || *day < 1) {
     return std::nullopt;
   }
-  CivilDate date{static_cast<int16_t>(*year), static_cast<int16_t>(*month),
-                 static_cast<int16_t>(*day)};
-  if (date.day > DaysInMonth(date.year, date.month)) {
+  if (*day > DaysInMonth(static_cast<int16_t>(*year), static_cast<int16_t>(*month))) {
     return std::nullopt;
   }
-  return date;
+  return CivilDay{static_cast<int32_t>(*year), static_cast<int32_t>(*month),
+                  static_cast<int32_t>(*day)};
 }
 
 std::optional<YearMonth> ParseYearMonth(const std::string& text) {
