@@ -25,8 +25,9 @@ expect() {
 expect 0 '{"date":"2000-03-15","fajr":"04:56","shurooq":"06:15","zuhr":"12:16","asr":"15:40","maghrib":"18:18","isha":"19:37","qiblah":256.0433}' '' \
   --json --date 2000-03-15 --fiqh shafii
 expect 0 '256.0433 256' '' --qiblah
-expect 2 '' "kestrivane-times: --date: '2001-02-29' is not valid; expected YYYY-MM-DD, a real date in the years 1 to 9999" \
-  --date 2001-02-29
+expect 2 '' "kestrivane-times: --date: '24-01-01' is not valid; expected YYYY-MM-DD, a real date in the years 1 to 9999" \
+  --date 24-01-01
+expect 2 '' "kestrivane-times: unknown argument '--\\x1b]0;pwned\\x07\\n' (see --help)" $'--\e]0;pwned\a\n'
 [ "$(run; printf '%s\n' "$out" | wc -l)" -eq 6 ] || fail "today's times are not six lines"
 
 # Settings files: the one a new document writes, the same observing its
