@@ -31,7 +31,7 @@ TEST(PageMarks, TheTableBeginsAtTheColumnTitlesWhateverTheCityIsCalled) {
       {March2000("Day Town"), 4, 4, 39, 40, " URL: ", url},
       {March2000("Judgement Day "), 4, 4, 39, 40, " URL: ", url},
       {March2000("Two\r\n* Lines"), 5, 4, 40, 41, " URL: ", url},
-      {"title\r\n\r\ncolumns\r\n\r\nrow\r\n\r\n*foot\r\n* URL: x", 2, 0, 6, 7, " URL: ", "x"},
+      {"columns\r\n\r\nrow\r\n\r\n*foot\r\n* URL: x", 0, 0, 4, 5, " URL: ", "x"},
       {"no breaks at all", kNone, 0, kNone, 0, "no breaks at all", ""},
       {"a\r\n* URL:", kNone, 0, kNone, 1, " URL:", ""}, {"*\r\n\r", kNone, 0, 0, 2, "", ""}};
   // clang-format on

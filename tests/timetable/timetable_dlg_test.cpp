@@ -102,9 +102,10 @@ TEST(TimetableDlg, ShowsTheTextAndPrintsToAFileOrSaysItCannot) {
   TestTimetableDlg dialog;
   dialog.m_strTimetable = BuildTimetableText(CLocation(), CPreferences(), 2000, 3);
   dialog.OnInitDialog();
-  const auto* view = qobject_cast<QPlainTextEdit*>(FindControl(&dialog, IDC_TIMETABLE));
+  auto* view = qobject_cast<QPlainTextEdit*>(FindControl(&dialog, IDC_TIMETABLE));
   EXPECT_EQ(view->toPlainText().toStdString().substr(0, 33), "Prayer Timetable for Islamabad\n\n ");
   EXPECT_TRUE(QFontInfo(view->font()).fixedPitch() && view->isReadOnly());
+  view->setPlainText("Title\n\n    Day\n\n    01\n*\n* URL: x");
   const std::tuple<std::string, bool> cases[] = {{directory.path() + "/printed.pdf", true},
                                                  {directory.path() + "/no/such/printed.pdf", false},
                                                  {"/dev/full", false},
@@ -115,6 +116,8 @@ TEST(TimetableDlg, ShowsTheTextAndPrintsToAFileOrSaysItCannot) {
     Click(&dialog, IDC_PRINT);
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>(printed ? 0 : 1, kCannotPrint)) << file;
   }
+  // The page was laid out from the view's text, its line breaks CR LF again.
+  EXPECT_EQ(dialog.m_strTimetable, "Title\r\n\r\n    Day\r\n\r\n    01\r\n*\r\n* URL: x");
   const std::string pdf = testing::ReadFileBytes(directory.path() + "/printed.pdf");
   EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
   EXPECT_NE(pdf.find("/Count 1\n"), std::string::npos);  // one page

@@ -86,7 +86,7 @@ TEST(MonthCalendar, TextValuesAreEscapedUtf8) {
   // clang-format off
   const std::tuple<std::string, std::string> cases[] = {
       {"a;b\\c,d", "a\\;b\\\\c\\,d"}, {"two\r\nlines\nthree", "two\\nlines\\nthree"},
-      {"Z\xC3\xBCrich", "Z\xC3\xBCrich"},  // UTF-8 stays
+      {"Z\xC3\xBCrich \xC2\xB0", "Z\xC3\xBCrich \xC2\xB0"},  // UTF-8 stays
       {"M\xFCnchen", "M\xC3\xBCnchen"},    // Latin-1 read as such
       {"\x80uro", "\xE2\x82\xACuro"},      // Windows Latin-1's euro
       {"bell\x07", "bell "}};
@@ -107,11 +107,11 @@ TEST(MonthCalendar, AZoneNoClockHasWritesNothing) {
 }
 
 TEST(MonthText, LfOrTheExactCrLfText) {
-  const std::string text = "a\r\n\r\nb\r\n* URL: x";
+  const std::string text = "a\r\n\r\nb\nc\r\n* URL: x";
   std::ostringstream lf, crlf;
   WriteMonthText(lf, text, false);
   WriteMonthText(crlf, text, true);
-  EXPECT_EQ(lf.str() + crlf.str(), "a\n\nb\n* URL: x\n" + text);
+  EXPECT_EQ(lf.str() + crlf.str(), "a\n\nb\nc\n* URL: x\n" + text);
 }
 
 }  // namespace

@@ -48,6 +48,7 @@ TEST(TimesOptions, GoodArgumentsOrTheExactErrorLine) {
       // A month has its own companions, and refuses what only a day has.
       {{"--month=2100-12", "--crlf", "--prefs", "p.dat", "--24h", "--lat", "1:00S"}, ""},
       {{"--month", "1900-01", "--pdf", "a.pdf"}, ""},
+      {{"--date", "0001-01-01", "--date", "9999-12-31"}, ""},
       {{"--crlf"}, "--crlf: only with --month YYYY-MM"},
       {{"--ics", "a.ics"}, "--ics: only with --month YYYY-MM"},
       {{"--pdf", "a.pdf"}, "--pdf: only with --month YYYY-MM"},
