@@ -17,7 +17,6 @@
 #include "app/reminder_app.h"
 #include "app/time_format.h"
 #include "calc/calendar.h"
-#include "calc/prayer_calculator.h"
 #include "calc/qiblah.h"
 #include "dialogs/context_help.h"
 #include "dialogs/settings_dialogs.h"
@@ -30,6 +29,7 @@
 #include "resources/dialog_template.h"
 #include "resources/menu_template.h"
 #include "resources/string_table.h"
+#include "settings/day_times.h"
 #include "timetable/month_select_dlg.h"
 #include "timetable/timetable_dlg.h"
 #include "timetable/timetable_text.h"
@@ -270,19 +270,8 @@ LocalTime CMainDlg::CurrentTime() {
 
 void CMainDlg::ComputeTodaysTimes(PrayerTimes& times) {
   const LocalTime today = CurrentTime();
-  const CLocation& location = m_pSettings->m_location;
-  const CPreferences& preferences = m_pSettings->m_preferences;
-  int32_t daylightSaving = 0;
-  if ((location.m_dstRule.m_wStart & CDstRule::kObserves) != 0 &&
-      location.m_dstRule.IsDst(today.year, today.month, today.day, today.weekday)) {
-    daylightSaving = 1;
-  }
-  PrayerCalculator(times, location.GetLatitudeRadians(), location.GetLongitudeRadians(),
-                   location.m_dTimeZone, static_cast<double>(location.m_nAltitude),
-                   preferences.m_nFiqh, preferences.GetFajrAngleRadians(),
-                   preferences.GetIshaAngleRadians(), static_cast<int16_t>(today.year),
-                   static_cast<int16_t>(today.month), static_cast<int16_t>(today.day),
-                   daylightSaving);
+  times = ComputePrayerTimes(m_pSettings->m_location, m_pSettings->m_preferences,
+                             {today.year, today.month, today.day});
 }
 
 void CMainDlg::ShowPrayerTimes() {

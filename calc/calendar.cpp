@@ -37,4 +37,10 @@ int32_t CivilWeekday(int32_t year, int32_t month, int32_t day) {
   return WeekdayFromDays(DaysFromCivil(year, month, day));
 }
 
+DayMinute SplitDayMinutes(int64_t minutes) {
+  constexpr int64_t kMinutesPerDay = 24 * 60;
+  const int64_t day = minutes / kMinutesPerDay - (minutes % kMinutesPerDay < 0 ? 1 : 0);
+  return {day, static_cast<int32_t>(minutes - day * kMinutesPerDay)};
+}
+
 }  // namespace kestrivane

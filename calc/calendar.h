@@ -21,4 +21,13 @@ CivilDay CivilFromDays(int64_t days);
 int32_t WeekdayFromDays(int64_t days);
 int32_t CivilWeekday(int32_t year, int32_t month, int32_t day);
 
+// Minutes counted from a midnight as the day they fall on, counted from
+// that midnight's date, and the minute of that day (0..1439): -15 is
+// minute 1425 of day -1.
+struct DayMinute {
+  int64_t day = 0;
+  int32_t minute = 0;
+};
+DayMinute SplitDayMinutes(int64_t minutes);
+
 }  // namespace kestrivane

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "calc/calendar.h"
+
 namespace kestrivane {
 
 namespace {
@@ -32,6 +34,12 @@ void SplitHours(double hours, int16_t& hour, int16_t& minute) {
   const int32_t wholeHours = TruncateToInt32(hours);
   hour = static_cast<int16_t>(wholeHours);
   minute = static_cast<int16_t>(TruncateToInt32((hours - wholeHours) * 60));
+}
+
+ClockTime ToClockTime(int16_t hour, int16_t minute) {
+  const DayMinute split = SplitDayMinutes(hour * 60 + minute);
+  return {static_cast<int16_t>(split.minute / 60), static_cast<int16_t>(split.minute % 60),
+          static_cast<int32_t>(split.day)};
 }
 
 bool IsLeapYear(int16_t year) {

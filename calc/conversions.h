@@ -18,6 +18,17 @@ double DegMinToDeg(int16_t degrees, int16_t minutes);
 // never reduced modulo 24: 24.5 -> 24:30, -0.25 -> 0:-15, 12.2 -> 12:11.
 void SplitHours(double hours, int16_t& hour, int16_t& minute);
 
+// A time counted from the local midnight of its date, unwrapped as
+// SplitHours gives it, as the clock shows it: hour 0..23, minute 0..59, and
+// the day it falls on counted from that date (-1 the day before, 1 the day
+// after). -20:-14 is 03:46 of the day before.
+struct ClockTime {
+  int16_t hour = 0;
+  int16_t minute = 0;
+  int32_t day = 0;
+};
+ClockTime ToClockTime(int16_t hour, int16_t minute);
+
 // Julian rule before 1582, Gregorian from then on. Only the low 16 bits of
 // the year count.
 bool IsLeapYear(int16_t year);

@@ -48,33 +48,65 @@ std::string QiblahCaption(double qiblah) {
   return Latin1ToUtf8(caption);
 }
 
+PageMarks FindPageMarks(const std::string& text) {
+  PageMarks marks;
+  std::size_t start = 0;
+  for (std::size_t cr = text.find('\r'); cr != std::string::npos; cr = text.find('\r', start)) {
+    marks.lines.push_back(text.substr(start, cr - start));
+    start = std::min(cr + 2, text.size());
+  }
+  const std::string last = text.substr(start);
+
+  const std::vector<std::string>& lines = marks.lines;
+  for (std::size_t i = lines.size(); i-- > 0;) {
+    if (!lines[i].empty() && lines[i][0] == '*') {
+      marks.footer = i;
+      break;
+    }
+  }
+  if (marks.footer != PageMarks::kNone) {
+    // Up from the footer: its blank lines, the rows, the rule's empty line.
+    std::size_t at = marks.footer;
+    while (at > 0 && lines[at - 1].empty()) --at;
+    while (at > 0 && !lines[at - 1].empty()) --at;
+    if (at >= 2) {
+      marks.columnTitles = at - 2;
+      const std::size_t day = lines[marks.columnTitles].find("Day");
+      marks.dayColumn = day == std::string::npos ? 0 : day;
+    }
+  }
+
+  const std::size_t asterisk = last.find('*');
+  const std::size_t labelStart = asterisk == std::string::npos ? 0 : asterisk + 1;
+  const std::size_t url = last.find("URL:", labelStart);
+  const std::size_t labelEnd =
+      url == std::string::npos ? last.size() : std::min(url + 5, last.size());
+  marks.label = last.substr(labelStart, labelEnd - labelStart);
+  marks.address = last.substr(labelEnd);
+  return marks;
+}
+
 void DrawTimetablePage(Canvas& canvas, const std::string& text, double qiblah) {
+  const PageMarks marks = FindPageMarks(text);
   canvas.SetPageOrigin(kOriginX, kOriginY);
   const TextExtent my = canvas.MeasureText("My");
   const int32_t w = my.cx;
   const int32_t h = my.cy;
   const CanvasFont defaultFont = canvas.SelectFont(TitleFont());
 
-  // The column titles are the line holding the end of the text's first " Day ".
-  const std::size_t dayAt = text.find(" Day ");
-  const std::size_t titleMark = dayAt == std::string::npos ? std::string::npos : dayAt + 5;
-
   int32_t boxTop = 0, boxLeft = 0, boxRight = 0, boxBottom = 0, ruleY = 0;
   CompassSquare compass;
   int32_t y = 0;
-  std::size_t start = 0;
-  for (std::size_t cr = text.find('\r'); cr != std::string::npos; cr = text.find('\r', start)) {
-    std::string line = text.substr(start, cr - start);
-    if (titleMark != std::string::npos && titleMark > start && titleMark < cr) {
+  for (std::size_t i = 0; i < marks.lines.size(); ++i, y += h) {
+    std::string line = marks.lines[i];
+    if (i == marks.columnTitles) {
       canvas.SelectFont(defaultFont);
-      const std::size_t day = line.find("Day");
-      const std::string before = line.substr(0, day == std::string::npos ? 0 : day);
       boxTop = y - h / 2;
-      boxLeft = canvas.MeasureText(before).cx - w / 2;
+      boxLeft = canvas.MeasureText(line.substr(0, marks.dayColumn)).cx - w / 2;
       boxRight = canvas.MeasureText(line).cx + w;
       ruleY = y + h + h / 2;
     }
-    if (!line.empty() && line[0] == '*') {
+    if (i == marks.footer) {
       boxBottom = y - 2 * h + 15;
       compass.left = boxRight - 6 * h;
       compass.top = boxBottom + h + h / 2;
@@ -86,29 +118,18 @@ void DrawTimetablePage(Canvas& canvas, const std::string& text, double qiblah) {
     if (!line.empty()) {
       canvas.TextOut(0, y, line);
     }
-    y += h;
-    // The line feed after the carriage return is skipped unseen.
-    start = std::min(cr + 2, text.size());
   }
 
-  // The last line, without a line break: " URL: " and the underlined address.
-  const std::string last = text.substr(start);
+  // The last line: " URL: " and the underlined address.
   y += h / 2;
-  const std::size_t asterisk = last.find('*');
-  const std::size_t labelStart = asterisk == std::string::npos ? 0 : asterisk + 1;
-  const std::size_t url = last.find("URL:", labelStart);
-  const std::size_t labelEnd =
-      url == std::string::npos ? last.size() : std::min(url + 5, last.size());
-  const std::string label = last.substr(labelStart, labelEnd - labelStart);
   int32_t labelWidth = 0;
-  if (!label.empty()) {
-    canvas.TextOut(0, y, label);
-    labelWidth = canvas.MeasureText(label).cx;
+  if (!marks.label.empty()) {
+    canvas.TextOut(0, y, marks.label);
+    labelWidth = canvas.MeasureText(marks.label).cx;
   }
   canvas.SelectFont(AddressFont());
-  const std::string address = last.substr(labelEnd);
-  if (!address.empty()) {
-    canvas.TextOut(labelWidth, y - 2, address);
+  if (!marks.address.empty()) {
+    canvas.TextOut(labelWidth, y - 2, marks.address);
   }
 
   const CanvasPen defaultPen = canvas.SelectPen(BoxPen());

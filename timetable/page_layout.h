@@ -2,8 +2,10 @@
 // The printed month timetable: title lines, the boxed table, the footer and
 // the Qiblah compass, laid out from the timetable text itself.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "timetable/canvas.h"
 
@@ -19,6 +21,27 @@ CanvasPen RulePen();       // solid 4, also the compass ticks and Qiblah line
 CanvasPen CirclePen();     // solid 8
 CanvasPen CrossHairPen();  // dotted 1
 
+// The parts of the timetable text as the page places them, found from the
+// text alone. Lines are split at each CR, the LF after it skipped.
+struct PageMarks {
+  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+  std::vector<std::string> lines;  // every line that ends in a line break, without it
+  // The line that begins the table, the column titles: the lines before it
+  // are the title, the empty line after it carries the rule. It is found
+  // from the footer up, past the blank lines and the rows, so that nothing
+  // in the title (a city's name) can be taken for it.
+  std::size_t columnTitles = kNone;
+  std::size_t dayColumn = 0;   // where "Day" begins in the column titles
+  std::size_t footer = kNone;  // the last line that begins with '*'; it closes the box
+  // The last line, after the last line break: its label from after the
+  // asterisk to the blank after "URL:", and the web address after that.
+  std::string label;
+  std::string address;
+};
+
+PageMarks FindPageMarks(const std::string& text);
+
 struct CompassSquare {
   int32_t left = 0;
   int32_t top = 0;
@@ -27,10 +50,10 @@ struct CompassSquare {
 };
 
 // Draws the whole page from `text` (CR LF lines, as the timetable text has
-// them) with the compass for `qiblah` (radians clockwise from north). The
-// page origin moves to (500, 300); the font and pen current on entry are
-// current again on return. Text without the column titles, a footer or a
-// "URL:" still draws without harm.
+// them) with the compass for `qiblah` (radians clockwise from north), at the
+// places FindPageMarks finds. The page origin moves to (500, 300); the font
+// and pen current on entry are current again on return. Text without the
+// column titles, a footer or a "URL:" still draws without harm.
 void DrawTimetablePage(Canvas& canvas, const std::string& text, double qiblah);
 
 // The compass in `square`, radius r, with the current font for its letter

@@ -93,9 +93,19 @@ void CTimetableDlg::OnPrint() {
   // A printer chosen in the dialog may bring a resolution of its own.
   printer.setResolution(kPrintResolution);
   DoDataExchange(true);
-  if (!PaintTimetablePage(printer, m_strTimetable, m_dQiblah)) {
-    ShowMessageBox(this, kCannotPrint);
+  if (!PrintPage(printer)) ShowMessageBox(this, kCannotPrint);
+}
+
+bool CTimetableDlg::PrintPage(QPrinter& printer) {
+  // Print to file: the PDF engine does not report a failed write (a full
+  // disk), so the page is written as the PDF export writes it.
+  if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+    std::string error;
+    return WriteTimetablePdf(printer.outputFileName().toLocal8Bit().toStdString(),
+                             printer.pageLayout(), m_strTimetable, m_dQiblah, error);
   }
+  return PaintTimetablePage(printer, m_strTimetable, m_dQiblah) &&
+         printer.printerState() != QPrinter::Error;
 }
 
 }  // namespace kestrivane

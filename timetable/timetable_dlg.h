@@ -26,7 +26,8 @@ class CTimetableDlg : public QDialog {
   // OnInitDialog, then the modal run; the dialog's result.
   int DoModal();
   bool OnInitDialog();
-  // Button 1088: the print dialog, then the page on the chosen printer.
+  // Button 1088: the print dialog, then the page on the chosen printer;
+  // the cannot-print message when the printer does not take it.
   void OnPrint();
 
   // The font the text view shows, for as long as the dialog lives.
@@ -45,6 +46,8 @@ class CTimetableDlg : public QDialog {
 
  private:
   void DoDataExchange(bool saveAndValidate);
+  // False when the page did not reach the printer or the file.
+  bool PrintPage(QPrinter& printer);
 };
 
 }  // namespace kestrivane

@@ -1,6 +1,6 @@
 #include "timetable/timetable_print.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPageLayout>
@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "platform/painter_canvas.h"
+#include "platform/replace_file.h"
 #include "timetable/page_layout.h"
 
 namespace kestrivane {
@@ -20,7 +21,10 @@ namespace {
 // no display either.
 std::unique_ptr<QGuiApplication> StartHeadlessGui() {
   if (QCoreApplication::instance() != nullptr) return nullptr;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // A platform that cannot start (no display for xcb, a misspelt name) would
+  // abort the program; the page needs none, so offscreen is tried after it.
+  const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
+  qputenv("QT_QPA_PLATFORM", chosen.isEmpty() ? QByteArray("offscreen") : chosen + ";offscreen");
   // Notices about the desktop session (no runtime directory and the like)
   // would only clutter a tool's output; its own errors are reported apart.
   qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -41,39 +45,42 @@ bool PaintTimetablePage(QPaintDevice& device, const std::string& text, double qi
   if (!painter.begin(&device)) return false;
   CPainterCanvas canvas(painter);
   DrawTimetablePage(canvas, text, qiblah);
-  // What the job does after the page is not looked at, as on a printer.
-  painter.end();
-  return true;
+  return painter.end();
+}
+
+bool WriteTimetablePdf(const std::string& path, const QPageLayout& layout, const std::string& text,
+                       double qiblah, std::string& error) {
+  error.clear();
+  const auto gui = StartHeadlessGui();
+  // The whole document first: the file is touched only once it is complete.
+  QBuffer pdf;
+  pdf.open(QIODevice::WriteOnly);
+  bool drawn = false;
+  {
+    QPdfWriter writer(&pdf);
+    writer.setResolution(kPrintResolution);
+    writer.setTitle(QString::fromLatin1(kPrintJobName));
+    writer.setCreator(QStringLiteral("Kestrivane"));
+    writer.setPageLayout(layout);
+    drawn = PaintTimetablePage(writer, text, qiblah);
+  }
+  if (!drawn) {
+    error = "cannot write \"" + path + "\": the page could not be drawn";
+    return false;
+  }
+  const QByteArray& bytes = pdf.data();
+  return ReplaceFile(
+      path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), error);
 }
 
 bool WriteTimetablePdf(const std::string& path, const std::string& text, double qiblah,
                        std::string& error) {
-  error.clear();
-  const auto gui = StartHeadlessGui();
-  QFile file(QString::fromLocal8Bit(path.c_str()));
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    error = "cannot write \"" + path + "\"";
-    return false;
-  }
-  bool drawn = false;
-  {
-    QPdfWriter writer(&file);
-    writer.setResolution(kPrintResolution);
-    writer.setTitle(QString::fromLatin1(kPrintJobName));
-    writer.setCreator(QStringLiteral("Kestrivane"));
-    // As a printer's page: the whole sheet is the printable area.
-    const QPageSize size(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
-                             ? QPageSize::Letter
-                             : QPageSize::A4);
-    writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF()));
-    drawn = PaintTimetablePage(writer, text, qiblah);
-  }
-  file.close();
-  if (!drawn || file.error() != QFileDevice::NoError) {
-    error = "cannot write \"" + path + "\"";
-    return false;
-  }
-  return true;
+  // As a printer's page: the whole sheet is the printable area.
+  const QPageSize size(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
+                           ? QPageSize::Letter
+                           : QPageSize::A4);
+  return WriteTimetablePdf(path, QPageLayout(size, QPageLayout::Portrait, QMarginsF()), text,
+                           qiblah, error);
 }
 
 }  // namespace kestrivane

@@ -4,6 +4,7 @@
 
 #include <string>
 
+class QPageLayout;
 class QPaintDevice;
 
 namespace kestrivane {
@@ -14,14 +15,20 @@ inline constexpr const char* kPrintJobName = "KestrivanePrint";
 inline constexpr int kPrintResolution = 600;
 
 // Opens `device` for drawing, draws the page of `text` with the compass for
-// `qiblah` (radians), and closes it. False, with nothing drawn, when the
-// device cannot be opened.
+// `qiblah` (radians), and closes it. False when the device cannot be opened
+// or cannot finish the page.
 bool PaintTimetablePage(QPaintDevice& device, const std::string& text, double qiblah);
 
-// The same page as a one-page PDF at the print resolution, A4 (Letter where
-// the locale measures in inches), no dialog. Starts a QGuiApplication on the
-// offscreen platform when the program has none. False with `error` set
-// when the file cannot be written.
+// The same page as a one-page PDF file at the print resolution on `layout`,
+// no dialog. `path` is replaced only by a complete file: on failure it is
+// left as it was and `error` says why. Starts a QGuiApplication when the
+// program has none, on the platform QT_QPA_PLATFORM names if that one
+// starts, else offscreen.
+bool WriteTimetablePdf(const std::string& path, const QPageLayout& layout, const std::string& text,
+                       double qiblah, std::string& error);
+
+// The same on A4, or Letter where the locale measures in inches, the whole
+// sheet printable.
 bool WriteTimetablePdf(const std::string& path, const std::string& text, double qiblah,
                        std::string& error);
 

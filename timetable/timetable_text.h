@@ -20,13 +20,13 @@ bool IsTimetableYear(int32_t year);
 // "January" .. "December" for 1..12, whatever the locale; "" otherwise.
 const char* MonthName(int32_t month);
 
-// 0 = Sunday .. 6 = Saturday, proleptic Gregorian calendar; month 1..12.
-int32_t GregorianWeekday(int32_t year, int32_t month, int32_t day);
+// The mark of a time that falls on another day than its date: "-1" for
+// the day before, "+1" for the day after, "" on the date itself.
+std::string DayMark(int32_t day);
 
 // One day of the table with everything its times were computed from.
 struct TimetableDay {
   int16_t day = 0;
-  int32_t weekday = 0;         // of this very date
   int32_t daylightSaving = 0;  // 1 when the location's rule says so for this date
   PrayerTimes times;
 };
@@ -37,7 +37,8 @@ std::vector<TimetableDay> ComputeMonth(const CLocation& location, const CPrefere
                                        int16_t year, int16_t month);
 
 // Header, rows and footer; no line break after the footer. A month outside
-// 1..12 gives "".
+// 1..12 gives "". A time outside its date shows its clock time with the
+// day's mark right after it, in the blanks before the next column.
 std::string FormatTimetableText(const std::string& city, int16_t year, int16_t month,
                                 const std::vector<TimetableDay>& days);
 

@@ -134,11 +134,11 @@ int Send(const MessengerOptions& options) {
   std::string error;
   auto mailslot = CMailslot::Open(MessengerMailslotPath(options.recipient), options.port, &error);
   if (!mailslot) {
-    std::cerr << "kestrivane-messenger: " << error << '\n';
+    std::cerr << "kestrivane-messenger: " << EscapeForDisplay(error) << '\n';
     return 1;
   }
   if (!mailslot->Write(*bytes)) {
-    std::cerr << "kestrivane-messenger: sending to " << options.recipient
+    std::cerr << "kestrivane-messenger: sending to " << EscapeForDisplay(options.recipient)
               << " failed: " << std::strerror(errno) << '\n';
     return 1;
   }

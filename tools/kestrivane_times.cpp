@@ -2,12 +2,13 @@
 // location, from the command line.
 
 #include <ctime>
-#include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "kestrivane/version.h"
+#include "platform/replace_file.h"
 #include "settings/locations_document.h"
 #include "timetable/timetable_print.h"
 #include "timetable/timetable_text.h"
@@ -32,12 +33,11 @@ class SilentReporter : public kestrivane::SettingsReporter {
   void ReportError(const std::string&) override {}
 };
 
-kestrivane::CivilDate Today() {
+kestrivane::CivilDay Today() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
-  return {static_cast<int16_t>(local.tm_year + 1900), static_cast<int16_t>(local.tm_mon + 1),
-          static_cast<int16_t>(local.tm_mday)};
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
 // DTSTAMP: when the calendar was made.
@@ -50,48 +50,38 @@ std::string UtcStamp() {
   return stamp;
 }
 
+int Fail(const std::string& error) {
+  std::cerr << "kestrivane-times: " << error << '\n';
+  return 1;
+}
+
 int RunMonth(const kestrivane::TimesOptions& options, const kestrivane::CLocation& location,
              const kestrivane::CPreferences& preferences) {
   using namespace kestrivane;
   const YearMonth month = *options.month;
   const TimesSettings settings =
       ResolveSettings(options, {month.year, month.month, 1}, location, preferences);
+  const std::string text =
+      BuildTimetableText(settings.location, settings.preferences, month.year, month.month);
+  std::string error;
   if (options.pdfFile) {
-    std::string error;
-    if (!WriteTimetablePdf(
-            *options.pdfFile,
-            BuildTimetableText(settings.location, settings.preferences, month.year, month.month),
-            ComputeQiblah(settings), error)) {
-      std::cerr << "kestrivane-times: " << error << '\n';
-      return 1;
-    }
-    return 0;
+    return WriteTimetablePdf(*options.pdfFile, text, ComputeQiblah(settings), error) ? 0
+                                                                                     : Fail(error);
   }
   if (!options.icsFile) {
-    WriteMonthText(
-        std::cout,
-        BuildTimetableText(settings.location, settings.preferences, month.year, month.month),
-        options.crlf);
+    WriteMonthText(std::cout, text, options.crlf);
     return std::cout.good() ? 0 : 1;
   }
-  std::string error;
+  // The whole calendar first: a refused one leaves the file as it was.
+  std::ostringstream ics;
+  if (!WriteMonthCalendar(ics, settings.location, settings.preferences, month, UtcStamp(), error)) {
+    return Fail(error);
+  }
   if (*options.icsFile == "-") {
-    if (!WriteMonthCalendar(std::cout, settings.location, settings.preferences, month, UtcStamp(),
-                            error)) {
-      std::cerr << "kestrivane-times: " << error << '\n';
-      return 1;
-    }
+    std::cout << ics.str();
     return std::cout.good() ? 0 : 1;
   }
-  std::ofstream file(*options.icsFile, std::ios::binary | std::ios::trunc);
-  if (file &&
-      WriteMonthCalendar(file, settings.location, settings.preferences, month, UtcStamp(), error)) {
-    file.close();
-    if (file) return 0;
-  }
-  if (error.empty()) error = "cannot write \"" + *options.icsFile + "\"";
-  std::cerr << "kestrivane-times: " << error << '\n';
-  return 1;
+  return ReplaceFile(*options.icsFile, ics.str(), error) ? 0 : Fail(error);
 }
 
 }  // namespace
@@ -121,14 +111,14 @@ int main(int argc, char** argv) {
     std::string error;
     switch (ReadPrefsFile(path, document, error)) {
       case PrefsFileResult::kFailed:
-        std::cerr << "kestrivane-times: " << error << '\n';
-        return 1;
+        return Fail(error);
       case PrefsFileResult::kMissing:
         if (options.dumpPrefsFile) {
-          std::cerr << "kestrivane-times: the settings file \"" << path << "\" does not exist\n";
-          return 1;
+          return Fail("the settings file \"" + path + "\" does not exist");
         }
-        break;  // the defaults
+        std::cerr << "kestrivane-times: the settings file \"" << path
+                  << "\" does not exist; using the defaults\n";
+        break;
       case PrefsFileResult::kLoaded:
         break;
     }

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "platform/plain_text.h"
+
 namespace kestrivane {
 
 namespace {
@@ -29,7 +31,8 @@ ParsedMessengerOptions ParseMessengerOptions(const std::vector<std::string>& arg
   }
   const bool listen = arguments[0] == "listen";
   if (!listen && arguments[0] != "send") {
-    parsed.error = "unknown command '" + arguments[0] + "'; expected listen or send (see --help)";
+    parsed.error = "unknown command '" + EscapeForDisplay(arguments[0]) +
+                   "'; expected listen or send (see --help)";
     return parsed;
   }
   o.command = listen ? MessengerCommand::kListen : MessengerCommand::kSend;
@@ -62,7 +65,8 @@ ParsedMessengerOptions ParseMessengerOptions(const std::vector<std::string>& arg
     const bool valued =
         name == "--port" || (listen && name == "--name") || (!listen && name == "--from");
     if (!valued) {
-      parsed.error = "unknown option '" + arguments[i] + "' for " + arguments[0] + " (see --help)";
+      parsed.error = "unknown option '" + EscapeForDisplay(arguments[i]) + "' for " + arguments[0] +
+                     " (see --help)";
       return parsed;
     }
     if (!value) {
@@ -75,8 +79,9 @@ ParsedMessengerOptions ParseMessengerOptions(const std::vector<std::string>& arg
     if (name == "--port") {
       const auto port = ParsePort(*value, listen ? 0 : 1);
       if (!port) {
-        parsed.error = "--port: '" + *value + "' is not valid; expected a UDP port from " +
-                       (listen ? "0" : "1") + " to 65535";
+        parsed.error = "--port: '" + EscapeForDisplay(*value) +
+                       "' is not valid; expected a UDP port from " + (listen ? "0" : "1") +
+                       " to 65535";
         return parsed;
       }
       o.port = *port;
@@ -89,7 +94,8 @@ ParsedMessengerOptions ParseMessengerOptions(const std::vector<std::string>& arg
   }
 
   if (listen && !positional.empty()) {
-    parsed.error = "listen takes no argument '" + positional[0] + "' (see --help)";
+    parsed.error =
+        "listen takes no argument '" + EscapeForDisplay(positional[0]) + "' (see --help)";
   } else if (!listen && positional.size() != 2) {
     parsed.error = "send needs RECIPIENT and TEXT, got " + std::to_string(positional.size()) +
                    " argument" + (positional.size() == 1 ? "" : "s");

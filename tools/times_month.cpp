@@ -4,41 +4,14 @@
 #include <cstdio>
 #include <ostream>
 
+#include "calc/calendar.h"
 #include "resources/project_info.h"
 #include "timetable/timetable_text.h"
+#include "tools/prayer_names.h"
 
 namespace kestrivane {
 
 namespace {
-
-constexpr const char* kSummaries[kPrayerCount] = {"Fajr", "Shurooq", "Zuhr",
-                                                  "Asr",  "Maghrib", "Isha"};
-constexpr const char* kUidKeys[kPrayerCount] = {"fajr", "shurooq", "zuhr",
-                                                "asr",  "maghrib", "isha"};
-
-// Days since 1970-01-01 of a proleptic Gregorian date, and back.
-int64_t DaysFromCivil(int64_t y, int64_t m, int64_t d) {
-  y -= m <= 2;
-  const int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const int64_t yoe = y - era * 400;
-  const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + doe - 719468;
-}
-
-void CivilFromDays(int64_t z, int32_t& year, int32_t& month, int32_t& day) {
-  z += 719468;
-  const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const int64_t doe = z - era * 146097;
-  const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const int64_t mp = (5 * doy + 2) / 153;
-  day = static_cast<int32_t>(doy - (153 * mp + 2) / 5 + 1);
-  month = static_cast<int32_t>(mp < 10 ? mp + 3 : mp - 9);
-  year = static_cast<int32_t>(yoe + era * 400 + (month <= 2));
-}
-
-int64_t FloorDiv(int64_t a, int64_t b) { return a / b - (a % b != 0 && (a < 0) != (b < 0)); }
 
 // The code points of Windows Latin-1's 0x80..0x9F; 0 where it has none.
 constexpr char16_t kCp1252High[32] = {
@@ -137,13 +110,9 @@ UtcMinute LocalToUtc(int32_t year, int32_t month, int32_t day, int32_t hour, int
   ZoneMinutes(timeZone, zone);
   const int64_t local = DaysFromCivil(year, month, day) * 1440 + int64_t{hour} * 60 + minute;
   const int64_t utc = local - zone - (daylightSaving ? 60 : 0);
-  const int64_t days = FloorDiv(utc, 1440);
-  const int64_t ofDay = utc - days * 1440;
-  UtcMinute result;
-  CivilFromDays(days, result.year, result.month, result.day);
-  result.hour = static_cast<int32_t>(ofDay / 60);
-  result.minute = static_cast<int32_t>(ofDay % 60);
-  return result;
+  const DayMinute split = SplitDayMinutes(utc);
+  const CivilDay date = CivilFromDays(split.day);
+  return {date.year, date.month, date.day, split.minute / 60, split.minute % 60};
 }
 
 std::string EventUid(const CLocation& location, int32_t year, int32_t month, int32_t day,
@@ -160,7 +129,7 @@ std::string EventUid(const CLocation& location, int32_t year, int32_t month, int
   }
   char uid[96];
   std::snprintf(uid, sizeof uid, "%04d%02d%02d-%s-%08x@", year, month, day,
-                prayer >= 0 && prayer < kPrayerCount ? kUidKeys[prayer] : "time", hash);
+                prayer >= 0 && prayer < kPrayerCount ? kPrayerNames[prayer].key : "time", hash);
   return uid + ProjectDomain();
 }
 
@@ -235,7 +204,7 @@ bool WriteMonthCalendar(std::ostream& out, const CLocation& location,
       line("UID:" + EventUid(location, month.year, month.month, d.day, prayer));
       line("DTSTAMP:" + stamp);
       line(std::string("DTSTART:") + start);
-      line(std::string("SUMMARY:") + kSummaries[prayer]);
+      line(std::string("SUMMARY:") + kPrayerNames[prayer].shown);
       if (!place.empty()) line("LOCATION:" + place);
       line("TRANSP:TRANSPARENT");
       line("END:VEVENT");

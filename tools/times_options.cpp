@@ -1,120 +1,96 @@
 #include "tools/times_options.h"
 
+#include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <cmath>
-#include <cstdlib>
+#include <charconv>
 #include <functional>
 #include <map>
+#include <string_view>
 
 #include "calc/conversions.h"
+#include "platform/plain_text.h"
 #include "timetable/timetable_text.h"
 
 namespace kestrivane {
 
 namespace {
 
-// A whole decimal number, nothing else around it.
-std::optional<long> ParseInteger(const std::string& text) {
-  if (text.empty() || text.size() > 9) {
-    return std::nullopt;
-  }
-  std::size_t start = text[0] == '-' || text[0] == '+' ? 1 : 0;
-  if (start == text.size()) {
-    return std::nullopt;
-  }
-  for (std::size_t i = start; i < text.size(); ++i) {
-    if (!std::isdigit(static_cast<unsigned char>(text[i]))) {
-      return std::nullopt;
-    }
-  }
-  return std::strtol(text.c_str(), nullptr, 10);
+bool AllDigits(std::string_view text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+  });
 }
 
-std::optional<double> ParseNumber(const std::string& text) {
-  if (text.empty() || std::isspace(static_cast<unsigned char>(text[0]))) {
-    return std::nullopt;
-  }
-  char* end = nullptr;
-  errno = 0;
-  const double value = std::strtod(text.c_str(), &end);
-  if (errno != 0 || *end != '\0' || !std::isfinite(value)) {
-    return std::nullopt;
-  }
+// A whole number of 1 to 9 decimal digits and nothing else.
+std::optional<int32_t> ParseWhole(std::string_view text) {
+  int32_t value = 0;
+  if (!AllDigits(text) || text.size() > 9) return std::nullopt;
+  std::from_chars(text.data(), text.data() + text.size(), value);
   return value;
 }
 
-std::optional<int32_t> ParseAngle(const std::string& text) {
-  const auto value = ParseInteger(text);
-  if (!value || *value < 11 || *value > 24) {
+// An optional sign, digits, and digits after a point if there is one.
+std::optional<double> ParseDecimal(std::string_view text) {
+  const bool negative = !text.empty() && text[0] == '-';
+  if (!text.empty() && (negative || text[0] == '+')) text.remove_prefix(1);
+  const auto point = text.find('.');
+  if (!AllDigits(text.substr(0, point)) ||
+      (point != std::string_view::npos && !AllDigits(text.substr(point + 1)))) {
     return std::nullopt;
   }
-  return static_cast<int32_t>(*value);
+  double value = 0;
+  std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+  return negative ? -value : value;
 }
 
-}  // namespace
-
-std::optional<CivilDate> ParseDate(const std::string& text) {
-  const auto firstDash = text.find('-');
-  const auto secondDash = text.find('-', firstDash == std::string::npos ? 0 : firstDash + 1);
-  if (firstDash == std::string::npos || secondDash == std::string::npos ||
-      text.size() - secondDash - 1 != 2 || secondDash - firstDash - 1 != 2) {
-    return std::nullopt;
-  }
-  const auto year = ParseInteger(text.substr(0, firstDash));
-  const auto month = ParseInteger(text.substr(firstDash + 1, 2));
-  const auto day = ParseInteger(text.substr(secondDash + 1));
-  if (!year || !month || !day || text[0] == '-' || text[0] == '+' || *year < 1 ||
-      *year > 9999 || *month < 1 || *month > 12 || *day < 1) {
-    return std::nullopt;
-  }
-  CivilDate date{static_cast<int16_t>(*year), static_cast<int16_t>(*month),
-                 static_cast<int16_t>(*day)};
-  if (date.day > DaysInMonth(date.year, date.month)) {
-    return std::nullopt;
-  }
-  return date;
+std::optional<int32_t> ParseAngle(std::string_view text) {
+  const auto value = ParseWhole(text);
+  if (!value || *value < 11 || *value > 24) return std::nullopt;
+  return value;
 }
 
-std::optional<YearMonth> ParseYearMonth(const std::string& text) {
-  if (text.size() != 7 || text[4] != '-' || !std::isdigit(static_cast<unsigned char>(text[0])) ||
-      !std::isdigit(static_cast<unsigned char>(text[5]))) {
+// YYYY-MM-DD, a real date in the years 1 to 9999.
+std::optional<CivilDay> ParseDate(std::string_view text) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+  const auto year = ParseWhole(text.substr(0, 4));
+  const auto month = ParseWhole(text.substr(5, 2));
+  const auto day = ParseWhole(text.substr(8, 2));
+  if (!year || !month || !day || *year < 1 || *month < 1 || *month > 12 || *day < 1 ||
+      *day > DaysInMonth(static_cast<int16_t>(*year), static_cast<int16_t>(*month))) {
     return std::nullopt;
   }
-  const auto year = ParseInteger(text.substr(0, 4));
-  const auto month = ParseInteger(text.substr(5, 2));
-  // The month dialog's range.
-  if (!year || !month || !IsTimetableYear(static_cast<int32_t>(*year)) || *month < 1 ||
-      *month > 12) {
+  return CivilDay{*year, *month, *day};
+}
+
+// YYYY-MM in the month dialog's years.
+std::optional<YearMonth> ParseYearMonth(std::string_view text) {
+  if (text.size() != 7 || text[4] != '-') return std::nullopt;
+  const auto year = ParseWhole(text.substr(0, 4));
+  const auto month = ParseWhole(text.substr(5, 2));
+  if (!year || !month || !IsTimetableYear(*year) || *month < 1 || *month > 12) {
     return std::nullopt;
   }
   return YearMonth{static_cast<int16_t>(*year), static_cast<int16_t>(*month)};
 }
 
-std::optional<Coordinate> ParseCoordinate(const std::string& text, int maxDegrees,
-                                          char positive, char negative) {
+// D:MM and a hemisphere letter, either case; at most maxDegrees:00.
+std::optional<Coordinate> ParseCoordinate(std::string_view text, int maxDegrees, char positive,
+                                          char negative) {
   const auto colon = text.find(':');
-  if (colon == std::string::npos || colon == 0 || text.size() < colon + 3) {
+  if (colon == std::string_view::npos || colon > 3 || text.size() != colon + 4) {
     return std::nullopt;
   }
   const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(text.back())));
-  if (letter != positive && letter != negative) {
-    return std::nullopt;
-  }
-  const std::string degreesText = text.substr(0, colon);
-  const std::string minutesText = text.substr(colon + 1, text.size() - colon - 2);
-  if (!std::isdigit(static_cast<unsigned char>(degreesText[0])) || minutesText.empty() ||
-      !std::isdigit(static_cast<unsigned char>(minutesText[0]))) {
-    return std::nullopt;
-  }
-  const auto degrees = ParseInteger(degreesText);
-  const auto minutes = ParseInteger(minutesText);
-  if (!degrees || !minutes || *degrees > maxDegrees || *minutes > 59 ||
-      (*degrees == maxDegrees && *minutes != 0)) {
+  const auto degrees = ParseWhole(text.substr(0, colon));
+  const auto minutes = ParseWhole(text.substr(colon + 1, 2));
+  if ((letter != positive && letter != negative) || !degrees || !minutes || *degrees > maxDegrees ||
+      *minutes > 59 || (*degrees == maxDegrees && *minutes != 0)) {
     return std::nullopt;
   }
   return Coordinate{static_cast<int16_t>(*degrees), static_cast<int16_t>(*minutes), letter};
 }
+
+}  // namespace
 
 ParsedTimesOptions ParseTimesOptions(const std::vector<std::string>& arguments) {
   ParsedTimesOptions parsed;
@@ -161,7 +137,7 @@ ParsedTimesOptions ParseTimesOptions(const std::vector<std::string>& arguments) 
       {"--tz",
        {"hours east of Greenwich, a number from -12 to 14",
         [&](const std::string& v) {
-          const auto zone = ParseNumber(v);
+          const auto zone = ParseDecimal(v);
           if (!zone || *zone < -12 || *zone > 14) return false;
           o.timeZone = *zone;
           return true;
@@ -169,17 +145,20 @@ ParsedTimesOptions ParseTimesOptions(const std::vector<std::string>& arguments) 
       {"--alt",
        {"whole metres from 0 to 65535",
         [&](const std::string& v) {
-          const auto metres = ParseInteger(v);
-          if (!metres || *metres < 0 || *metres > 65535) return false;
+          const auto metres = ParseWhole(v);
+          if (!metres || *metres > 65535) return false;
           o.altitude = static_cast<uint16_t>(*metres);
           return true;
         }}},
       {"--fiqh",
        {"shafii or hanafi",
         [&](const std::string& v) {
-          if (v == "shafii") o.fiqh = 0;
-          else if (v == "hanafi") o.fiqh = 1;
-          else return false;
+          if (v == "shafii")
+            o.fiqh = 0;
+          else if (v == "hanafi")
+            o.fiqh = 1;
+          else
+            return false;
           return true;
         }}},
       {"--fajr",
@@ -203,7 +182,7 @@ ParsedTimesOptions ParseTimesOptions(const std::vector<std::string>& arguments) 
     }
     const auto v = valued.find(name);
     if (v == valued.end()) {
-      parsed.error = "unknown argument '" + arguments[i] + "' (see --help)";
+      parsed.error = "unknown argument '" + EscapeForDisplay(arguments[i]) + "' (see --help)";
       return parsed;
     }
     if (!value) {
@@ -214,7 +193,8 @@ ParsedTimesOptions ParseTimesOptions(const std::vector<std::string>& arguments) 
       value = arguments[++i];
     }
     if (!v->second.set(*value)) {
-      parsed.error = name + ": '" + *value + "' is not valid; expected " + v->second.form;
+      parsed.error =
+          name + ": '" + EscapeForDisplay(*value) + "' is not valid; expected " + v->second.form;
       return parsed;
     }
   }

@@ -6,13 +6,9 @@
 #include <string>
 #include <vector>
 
-namespace kestrivane {
+#include "calc/calendar.h"
 
-struct CivilDate {
-  int16_t year = 0;
-  int16_t month = 0;
-  int16_t day = 0;
-};
+namespace kestrivane {
 
 // A month of the timetable: year 1900..2100, month 1..12.
 struct YearMonth {
@@ -32,7 +28,7 @@ struct Coordinate {
 struct TimesOptions {
   std::optional<std::string> prefsFile;      // read only, never written
   std::optional<std::string> dumpPrefsFile;  // print its stored fields instead
-  std::optional<CivilDate> date;
+  std::optional<CivilDay> date;
   std::optional<Coordinate> latitude;
   std::optional<Coordinate> longitude;
   std::optional<double> timeZone;
@@ -54,16 +50,14 @@ struct TimesOptions {
 
 struct ParsedTimesOptions {
   TimesOptions options;
-  std::string error;  // one line naming the argument and its allowed form; empty on success
+  // One line naming the argument, escaped for the terminal, and its allowed
+  // form; empty on success.
+  std::string error;
   bool ok() const { return error.empty(); }
 };
 
+// Each value in its documented form only: no blanks, signs, base prefixes
+// or exponents where the form has none.
 ParsedTimesOptions ParseTimesOptions(const std::vector<std::string>& arguments);
-
-// Single-value parsers, shared with other command-line tools.
-std::optional<CivilDate> ParseDate(const std::string& text);
-std::optional<YearMonth> ParseYearMonth(const std::string& text);
-std::optional<Coordinate> ParseCoordinate(const std::string& text, int maxDegrees, char positive,
-                                          char negative);
 
 }  // namespace kestrivane

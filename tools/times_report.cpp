@@ -5,21 +5,14 @@
 
 #include "app/time_format.h"
 #include "calc/conversions.h"
-#include "calc/prayer_calculator.h"
 #include "calc/qiblah.h"
+#include "settings/day_times.h"
+#include "timetable/timetable_text.h"
+#include "tools/prayer_names.h"
 
 namespace kestrivane {
 
-namespace {
-
-constexpr const char* kPlainNames[kPrayerCount] = {"Fajr", "Shurooq", "Zuhr",
-                                                    "Asr",  "Maghrib", "Isha"};
-constexpr const char* kJsonKeys[kPrayerCount] = {"fajr", "shurooq", "zuhr",
-                                                  "asr",  "maghrib", "isha"};
-
-}  // namespace
-
-TimesSettings ResolveSettings(const TimesOptions& options, const CivilDate& today,
+TimesSettings ResolveSettings(const TimesOptions& options, const CivilDay& today,
                               const CLocation& location, const CPreferences& preferences) {
   TimesSettings s;
   s.date = options.date.value_or(today);
@@ -42,40 +35,13 @@ TimesSettings ResolveSettings(const TimesOptions& options, const CivilDate& toda
   p.Set(p.m_nTimeFormat, options.fiqh.value_or(p.m_nFiqh),
         options.fajrAngle.value_or(p.m_nFajrAngle), options.ishaAngle.value_or(p.m_nIshaAngle));
 
-  const CDstRule& rule = l.m_dstRule;
-  if (options.daylightSaving) {
-    s.daylightSaving = 1;
-  } else if (rule.m_wStart & CDstRule::kObserves) {
-    s.daylightSaving = rule.IsDst(s.date.year, s.date.month, s.date.day, Weekday(s.date)) ? 1 : 0;
-  }
+  s.daylightSaving = options.daylightSaving ? 1 : DaylightSavingOn(l, s.date);
   s.use24Hour = options.use24Hour || p.m_nTimeFormat != 0;
   return s;
 }
 
-TimesSettings ResolveSettings(const TimesOptions& options, const CivilDate& today) {
-  return ResolveSettings(options, today, CLocation(), CPreferences());
-}
-
-int32_t Weekday(const CivilDate& date) {
-  // Zeller's congruence (0 = Saturday), in the calendar in force on the date.
-  const bool julian =
-      date.year < 1582 ||
-      (date.year == 1582 && (date.month < 10 || (date.month == 10 && date.day < 15)));
-  const int64_t y = date.month <= 2 ? date.year - 1 : date.year;
-  const int64_t m = date.month <= 2 ? date.month + 12 : date.month;
-  int64_t h = date.day + (13 * (m + 1)) / 5 + y % 100 + (y % 100) / 4;
-  h += julian ? 5 + 6 * (y / 100) : (y / 100) / 4 + 5 * (y / 100);
-  return static_cast<int32_t>((h % 7 + 6) % 7);
-}
-
 PrayerTimes ComputeTimes(const TimesSettings& s) {
-  PrayerTimes times;
-  PrayerCalculator(times, s.location.GetLatitudeRadians(), s.location.GetLongitudeRadians(),
-                   s.location.m_dTimeZone, static_cast<double>(s.location.m_nAltitude),
-                   s.preferences.m_nFiqh, s.preferences.GetFajrAngleRadians(),
-                   s.preferences.GetIshaAngleRadians(), s.date.year, s.date.month, s.date.day,
-                   s.daylightSaving);
-  return times;
+  return ComputePrayerTimes(s.location, s.preferences, s.date, s.daylightSaving);
 }
 
 double ComputeQiblah(const TimesSettings& s) {
@@ -85,21 +51,28 @@ double ComputeQiblah(const TimesSettings& s) {
 void WritePlainTimes(std::ostream& out, const PrayerTimes& times, bool use24Hour) {
   char line[64];
   for (int prayer = Fajr; prayer <= Isha; ++prayer) {
-    std::snprintf(line, sizeof line, "%-8s %s\n", kPlainNames[prayer],
-                  FormatTimeOfDay(times[prayer].hour, times[prayer].minute, use24Hour).c_str());
+    const ClockTime clock = ToClockTime(times[prayer].hour, times[prayer].minute);
+    const std::string mark = clock.day == 0 ? "" : " " + DayMark(clock.day);
+    std::snprintf(line, sizeof line, "%-8s %s%s\n", kPrayerNames[prayer].shown,
+                  FormatTimeOfDay(clock.hour, clock.minute, use24Hour).c_str(), mark.c_str());
     out << line;
   }
 }
 
-void WriteJson(std::ostream& out, const CivilDate& date, const PrayerTimes& times, double qiblah) {
+void WriteJson(std::ostream& out, const CivilDay& date, const PrayerTimes& times, double qiblah) {
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "{\"date\":\"%04d-%02d-%02d\"", date.year, date.month,
                 date.day);
   out << buffer;
   for (int prayer = Fajr; prayer <= Isha; ++prayer) {
-    std::snprintf(buffer, sizeof buffer, ",\"%s\":\"%02d:%02d\"", kJsonKeys[prayer],
-                  times[prayer].hour, times[prayer].minute);
-    out << buffer;
+    const ClockTime clock = ToClockTime(times[prayer].hour, times[prayer].minute);
+    std::snprintf(buffer, sizeof buffer, "\"%02d:%02d\"", clock.hour, clock.minute);
+    out << ",\"" << kPrayerNames[prayer].key << "\":";
+    if (clock.day == 0) {
+      out << buffer;
+    } else {
+      out << "{\"time\":" << buffer << ",\"day\":" << clock.day << '}';
+    }
   }
   std::snprintf(buffer, sizeof buffer, ",\"qiblah\":%.4f}\n", RadToDeg(qiblah));
   out << buffer;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <iosfwd>
 
+#include "calc/calendar.h"
 #include "calc/prayer_times.h"
 #include "settings/location.h"
 #include "settings/preferences.h"
@@ -14,7 +15,7 @@ namespace kestrivane {
 // Every input of one day's calculation, resolved from the settings records
 // and the options.
 struct TimesSettings {
-  CivilDate date;
+  CivilDay date;
   CLocation location;
   CPreferences preferences;
   int32_t daylightSaving = 0;
@@ -24,20 +25,16 @@ struct TimesSettings {
 // The given records (a settings file's, or the defaults) overridden by the
 // options given; `today` stands in for a date that was not given. Daylight
 // saving comes from the location's rule unless --dst forces it.
-TimesSettings ResolveSettings(const TimesOptions& options, const CivilDate& today,
+TimesSettings ResolveSettings(const TimesOptions& options, const CivilDay& today,
                               const CLocation& location, const CPreferences& preferences);
-TimesSettings ResolveSettings(const TimesOptions& options, const CivilDate& today);
-
-// 0 = Sunday; Julian calendar before 15 October 1582, as the calculator's
-// leap-year rule has it.
-int32_t Weekday(const CivilDate& date);
 
 PrayerTimes ComputeTimes(const TimesSettings& settings);
 double ComputeQiblah(const TimesSettings& settings);
 
-// The three output forms.
+// The three output forms. A time outside the date shows its clock time and
+// the day it falls on: a "-1" or "+1" mark in text, a "day" member in JSON.
 void WritePlainTimes(std::ostream& out, const PrayerTimes& times, bool use24Hour);
-void WriteJson(std::ostream& out, const CivilDate& date, const PrayerTimes& times, double qiblah);
+void WriteJson(std::ostream& out, const CivilDay& date, const PrayerTimes& times, double qiblah);
 void WritePlainQiblah(std::ostream& out, double qiblah);
 
 }  // namespace kestrivane

@@ -1,85 +1,83 @@
+// The conversions and the calendar against the worked cases: truncation,
+// the Julian and Gregorian leap years, day numbers and clock times.
+
 #include "calc/conversions.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <limits>
+#include <tuple>
+
+#include "calc/calendar.h"
 
 namespace kestrivane {
 namespace {
 
-struct SplitCase {
-  double hours;
-  int16_t hour;
-  int16_t minute;
-};
-
+// 12.2 - 12 is just below 0.2; out of range gives the low 16 bits of INT32_MIN.
 TEST(SplitHours, TruncatesTowardZeroAndNeverWraps) {
-  const SplitCase cases[] = {
-      {5.5, 5, 30},    {12.999, 12, 59},  // never rounded up to 13:00
-      {12.2, 12, 11},                     // 12.2 - 12 is just below 0.2
-      {24.5, 24, 30},                     // no wrap at midnight
-      {-0.25, 0, -15},                    // both parts toward zero, not floored
-      {-1.5, -1, -30}, {0.0, 0, 0},      {12.283046, 12, 16},
-  };
-  for (const auto& c : cases) {
-    int16_t hour = 99, minute = 99;
-    SplitHours(c.hours, hour, minute);
-    EXPECT_EQ(hour, c.hour) << c.hours;
-    EXPECT_EQ(minute, c.minute) << c.hours;
+  // clang-format off
+  const std::tuple<double, int, int> cases[] = {
+      {5.5, 5, 30}, {12.999, 12, 59}, {12.2, 12, 11}, {24.5, 24, 30}, {-0.25, 0, -15},
+      {-1.5, -1, -30}, {1e300, 0, 0}, {std::numeric_limits<double>::quiet_NaN(), 0, 0}};
+  // clang-format on
+  for (const auto& [hours, hour, minute] : cases) {
+    int16_t h = 99, m = 99;
+    SplitHours(hours, h, m);
+    EXPECT_EQ(std::make_pair(int{h}, int{m}), std::make_pair(hour, minute)) << hours;
   }
-}
-
-TEST(SplitHours, OutOfRangeValuesAreDefined) {
-  int16_t hour = 1, minute = 1;
-  SplitHours(std::numeric_limits<double>::quiet_NaN(), hour, minute);
-  EXPECT_EQ(hour, 0);  // low 16 bits of INT32_MIN
-  SplitHours(1e300, hour, minute);
-  EXPECT_EQ(hour, 0);
   EXPECT_EQ(TruncateToInt32(2147483647.9), 2147483647);
-  EXPECT_EQ(TruncateToInt32(-2147483648.9), std::numeric_limits<int32_t>::min());
-  EXPECT_EQ(TruncateToInt32(2147483648.0), std::numeric_limits<int32_t>::min());
+  EXPECT_EQ(DegMinToDeg(33, 40), 33.666666666666664);
 }
 
-TEST(IsLeapYear, JulianBefore1582GregorianAfter) {
-  const struct {
-    int16_t year;
-    bool leap;
-  } cases[] = {{1500, true},  {1600, true}, {1700, false}, {1900, false}, {2000, true},
-               {2100, false}, {2004, true}, {2001, false}, {1580, true},  {-4, true},
-               {-100, true},  {0, true},    {1582, false}, {1584, true}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(IsLeapYear(c.year), c.leap) << c.year;
+TEST(Calendar, LeapYearsMonthLengthsAndDayIndex) {
+  for (const int16_t y : {1500, 1600, 2000, 2004, 1580, -4}) EXPECT_TRUE(IsLeapYear(y)) << y;
+  for (const int16_t y : {1700, 1900, 2100, 2001, 1582}) EXPECT_FALSE(IsLeapYear(y)) << y;
+  // clang-format off
+  const std::tuple<int16_t, int16_t, int16_t, int, int> dates[] = {
+      {2000, 1, 1, 0, 31}, {1999, 3, 1, 59, 31}, {2000, 3, 1, 60, 31}, {1999, 12, 31, 364, 31},
+      {2000, 12, 31, 365, 31}, {2000, 2, 29, 59, 29}, {1900, 2, 28, 58, 28}, {2001, 4, 30, 119, 30},
+      {2001, 6, 30, 180, 30}, {1500, 3, 1, 60, 31}, {static_cast<int16_t>(67536), 3, 1, 60, 31}};
+  // clang-format on
+  for (const auto& [year, month, day, index, days] : dates) {
+    EXPECT_EQ(std::make_pair(int{DayIndex(year, month, day)}, int{DaysInMonth(year, month)}),
+              std::make_pair(index, days))
+        << year << '-' << month;
   }
 }
 
-TEST(Calendar, DaysInMonthAndDayIndex) {
-  EXPECT_EQ(DaysInMonth(2000, 2), 29);
-  EXPECT_EQ(DaysInMonth(1900, 2), 28);
-  EXPECT_EQ(DaysInMonth(2001, 4), 30);
-  EXPECT_EQ(DaysInMonth(2001, 12), 31);
-
-  const struct {
-    int16_t year, month, day, index;
-  } cases[] = {{2000, 1, 1, 0},     {1999, 3, 1, 59},  {2000, 3, 1, 60},   {1999, 12, 31, 364},
-               {2000, 12, 31, 365}, {2000, 3, 15, 74}, {1999, 11, 3, 306}, {2000, 6, 21, 172}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(DayIndex(c.year, c.month, c.day), c.index)
+TEST(Calendar, DayNumbersWeekdaysAndClockTimes) {
+  // clang-format off
+  const std::tuple<int32_t, int32_t, int32_t, int64_t, int32_t> dates[] = {
+      {1970, 1, 1, 0, 4}, {2000, 2, 29, 11016, 2}, {2000, 3, 1, 11017, 3}, {1900, 2, 28, -25509, 3},
+      {1900, 3, 1, -25508, 4}, {2100, 3, 1, 47541, 1}, {1969, 12, 31, -1, 3},
+      {2026, 3, 29, 20541, 0}, {1582, 10, 15, -141427, 5}, {-1, 12, 31, -719529, 5}};
+  // clang-format on
+  for (const auto& [year, month, day, days, weekday] : dates) {
+    const CivilDay back = CivilFromDays(days);
+    EXPECT_EQ(std::make_tuple(DaysFromCivil(year, month, day), CivilWeekday(year, month, day),
+                              back.year, back.month, back.day),
+              std::make_tuple(days, weekday, year, month, day));
+  }
+  // Every day of five centuries is the day after the one before.
+  for (int64_t n = DaysFromCivil(1800, 1, 1); n < DaysFromCivil(2300, 1, 1); ++n) {
+    const CivilDay c = CivilFromDays(n), next = CivilFromDays(n + 1);
+    ASSERT_EQ(DaysFromCivil(c.year, c.month, c.day), n);
+    ASSERT_TRUE((next.day == c.day + 1 && next.month == c.month) ||
+                (next.day == 1 && next.month == c.month % 12 + 1))
         << c.year << '-' << c.month << '-' << c.day;
   }
-}
-
-TEST(Calendar, OnlyTheLow16BitsOfTheYearCount) {
-  // 67536 = 65536 + 2000: a leap year once cut to 16 bits.
-  EXPECT_EQ(DayIndex(static_cast<int16_t>(67536), 3, 1), 60);
-  EXPECT_TRUE(IsLeapYear(static_cast<int16_t>(67536)));
-}
-
-TEST(Angles, ConstantsAsWritten) {
-  EXPECT_EQ(DegMinToDeg(33, 40), 33.666666666666664);
-  EXPECT_EQ(DegToRad(180.0), 3.141592653589793);
-  EXPECT_EQ(RadToDeg(1.0), 57.29577951308232);
-  EXPECT_EQ(DegMinToDeg(0, 30), 0.5);
+  // clang-format off
+  const std::tuple<int16_t, int16_t, int, int, int> times[] = {
+      {0, 0, 0, 0, 0}, {23, 59, 23, 59, 0}, {24, 0, 0, 0, 1}, {30, 54, 6, 54, 1},
+      {0, -15, 23, 45, -1}, {-20, -14, 3, 46, -1}, {-24, 0, 0, 0, -1}, {-24, -1, 23, 59, -2},
+      {49, 5, 1, 5, 2}};
+  // clang-format on
+  for (const auto& [hour, minute, clockHour, clockMinute, day] : times) {
+    const ClockTime t = ToClockTime(hour, minute);
+    EXPECT_EQ(std::make_tuple(int{t.hour}, int{t.minute}, t.day),
+              std::make_tuple(clockHour, clockMinute, day))
+        << hour << ':' << minute;
+  }
 }
 
 }  // namespace

@@ -1,159 +1,118 @@
+// The solar position, the daily calculator and the Qiblah bearing against
+// the reference tables: times to the minute, values to the last digits.
+
 #include "calc/prayer_calculator.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <string>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <tuple>
 
 #include "calc/conversions.h"
+#include "calc/qiblah.h"
+#include "calc/solar_position.h"
 
 namespace kestrivane {
 namespace {
 
-struct Place {
-  int16_t latDeg, latMin;
-  char latHemisphere;
-  int16_t lonDeg, lonMin;
-  char lonHemisphere;
-  double altitude;
-  double timeZone;
-};
-
-// As the location record converts stored coordinates.
-double Radians(int16_t degrees, int16_t minutes, bool negative) {
-  double radians = DegToRad(DegMinToDeg(degrees, minutes));
-  return negative ? radians * -1.0 : radians;
+// As the location record converts stored coordinates; S and W have their
+// degrees, or their minutes where there are no degrees, negative.
+double Radians(int degrees, int minutes) {
+  const double radians = DegToRad(DegMinToDeg(std::abs(degrees), std::abs(minutes)));
+  return degrees < 0 || minutes < 0 ? radians * -1.0 : radians;
 }
 
-struct DayCase {
-  const char* name;
-  Place place;
-  int32_t fiqh;
-  int fajrDeg, ishaDeg;
-  int16_t year, month, day;
-  int32_t dst;
-  const char* expected;  // Fajr Shurooq Zuhr Asr Maghrib Isha, HH:MM each
-};
-
-constexpr Place kIslamabad{33, 40, 'N', 73, 10, 'E', 550, 5};
-constexpr Place kNorth60{60, 0, 'N', 0, 0, 'E', 0, 1};
-constexpr Place kNorth70{70, 0, 'N', 0, 0, 'E', 0, 1};
-constexpr Place kCapeTown{33, 55, 'S', 18, 25, 'E', 0, 2};
-
-const DayCase kReference[] = {
-    {"islamabad_new_year", kIslamabad, 0, 18, 18, 2000, 1, 1, 0,
-     "05:43 07:07 12:10 14:51 17:13 18:38"},
-    {"islamabad_equinox", kIslamabad, 0, 18, 18, 2000, 3, 15, 0,
-     "04:56 06:15 12:16 15:40 18:18 19:37"},
-    {"islamabad_equinox_hanafi", kIslamabad, 1, 18, 18, 2000, 3, 15, 0,
-     "04:56 06:15 12:16 16:32 18:18 19:37"},
-    {"islamabad_equinox_dst", kIslamabad, 0, 18, 18, 2000, 3, 15, 1,
-     "05:56 07:15 13:16 16:40 19:18 20:37"},
-    {"islamabad_solstice", kIslamabad, 0, 18, 18, 2000, 6, 21, 0,
-     "03:13 04:52 12:08 15:53 19:24 21:04"},
-    {"north60_seventh_of_night", kNorth60, 0, 18, 18, 2000, 6, 21, 0,
-     "02:51 03:35 13:01 17:43 22:27 23:11"},
-    {"north70_midnight_sun", kNorth70, 0, 18, 18, 2000, 6, 21, 0,
-     "09:35 13:01 13:01 18:14 13:01 16:27"},
-    {"cape_town_summer", kCapeTown, 0, 18, 17, 2000, 12, 21, 0,
-     "03:48 05:32 12:44 16:29 19:57 21:34"},
-};
-
-std::string Format(const PrayerTimes& times) {
-  std::string text;
-  char item[16];
-  for (int prayer = Fajr; prayer <= Isha; ++prayer) {
-    std::snprintf(item, sizeof item, "%s%02d:%02d", prayer == Fajr ? "" : " ", times[prayer].hour,
-                  times[prayer].minute);
-    text += item;
-  }
-  return text;
-}
-
-PrayerTimes Compute(const DayCase& c) {
-  PrayerTimes times;
-  PrayerCalculator(times, Radians(c.place.latDeg, c.place.latMin, c.place.latHemisphere == 'S'),
-                   Radians(c.place.lonDeg, c.place.lonMin, c.place.lonHemisphere == 'W'),
-                   c.place.timeZone, c.place.altitude, c.fiqh, DegToRad(c.fajrDeg),
-                   DegToRad(c.ishaDeg), c.year, c.month, c.day, c.dst);
-  return times;
-}
-
-TEST(PrayerCalculator, ReferenceResults) {
-  for (const auto& c : kReference) {
-    EXPECT_EQ(Format(Compute(c)), c.expected) << c.name;
+TEST(SolarPosition, ReferenceValues) {
+  // clang-format off
+  const std::tuple<int16_t, int16_t, int16_t, double, double, double> cases[] = {
+      {2000, 1, 1, -1.0, -0.403330915, 3.281234},     {2000, 3, 15, 73.0, -0.040071480, 9.649402},
+      {2000, 6, 21, 171.0, 0.409072534, 1.434342},    {1999, 11, 3, -60.25, -0.255080798, -16.422726},
+      {1999, 12, 31, -2.25, -0.404789308, 2.715132},  {2000, 12, 31, 364.0, -0.403628365, 3.168489},
+      {2001, 1, 1, 364.25, -0.403319607, 3.281234}};
+  // clang-format on
+  for (const auto& [year, month, day, dayCount, declination, equationOfTime] : cases) {
+    const int16_t index = DayIndex(year, month, day);
+    EXPECT_EQ(DayCount(year, index), dayCount) << year << '-' << month;
+    EXPECT_NEAR(SunDeclination(year, index), declination, 5e-10) << year << '-' << month;
+    EXPECT_NEAR(EquationOfTime(index), equationOfTime, 5e-7) << year << '-' << month;
   }
 }
 
-TEST(PrayerCalculator, IntermediateValuesOfTheEquinoxCase) {
-  const double lat = Radians(33, 40, false);
-  const double lon = Radians(73, 10, false);
+// Coordinates negative for S and W; the times Fajr to Isha. After the
+// reference days: a seventh of the night where the sun never sinks 18
+// degrees, sunrise and sunset at noon where it never sets, polar night and
+// the pole itself (Fajr and Isha 24/7 hours around noon, Asr at noon), and
+// zones far from the meridian past midnight and before it.
+TEST(PrayerCalculator, ReferenceDaysPolarDaysAndTimesPastMidnight) {
+  struct Case {
+    int latDeg, latMin, lonDeg, lonMin, altitude, zone, fiqh, fajr, isha, month, day, dst;
+    const char* times;
+  };
+  // clang-format off
+  const Case cases[] = {
+      {33, 40, 73, 10, 550, 5, 0, 18, 18, 1, 1, 0, "05:43 07:07 12:10 14:51 17:13 18:38"},
+      {33, 40, 73, 10, 550, 5, 0, 18, 18, 3, 15, 0, "04:56 06:15 12:16 15:40 18:18 19:37"},
+      {33, 40, 73, 10, 550, 5, 1, 18, 18, 3, 15, 0, "04:56 06:15 12:16 16:32 18:18 19:37"},
+      {33, 40, 73, 10, 550, 5, 0, 18, 18, 3, 15, 7, "05:56 07:15 13:16 16:40 19:18 20:37"},
+      {33, 40, 73, 10, 550, 5, 0, 18, 18, 6, 21, 0, "03:13 04:52 12:08 15:53 19:24 21:04"},
+      {60, 0, 0, 0, 0, 1, 0, 18, 18, 6, 21, 0, "02:51 03:35 13:01 17:43 22:27 23:11"},
+      {70, 0, 0, 0, 0, 1, 0, 18, 18, 6, 21, 0, "09:35 13:01 13:01 18:14 13:01 16:27"},
+      {-33, 55, 18, 25, 0, 2, 0, 18, 17, 12, 21, 0, "03:48 05:32 12:44 16:29 19:57 21:34"},
+      {89, 0, 0, 0, 0, 0, 0, 18, 18, 12, 21, 0, "08:32 11:58 11:58 11:58 11:58 15:24"},
+      {90, 0, 0, 0, 0, 0, 1, 18, 18, 6, 21, 0, "08:35 12:01 12:01 12:01 12:01 15:27"},
+      {33, 40, -73, 10, 0, 14, 0, 18, 18, 6, 21, 0, "21:58 23:42 30:54 34:38 38:05 39:49"},
+      {33, 40, 170, 0, 0, -12, 0, 18, 18, 6, 21, 0, "-20:-14 -18:-30 -11:-18 -7:-34 -4:-6 -2:-22"}};
+  // clang-format on
+  for (const Case& c : cases) {
+    PrayerTimes times;
+    PrayerCalculator(times, Radians(c.latDeg, c.latMin), Radians(c.lonDeg, c.lonMin), c.zone,
+                     c.altitude, c.fiqh, DegToRad(c.fajr), DegToRad(c.isha), 2000,
+                     static_cast<int16_t>(c.month), static_cast<int16_t>(c.day), c.dst);
+    char text[64] = "";
+    for (const PrayerTime& t : times.times) {
+      const std::size_t used = std::strlen(text);
+      std::snprintf(text + used, sizeof text - used, "%s%02d:%02d", used ? " " : "", t.hour,
+                    t.minute);
+    }
+    EXPECT_STREQ(text, c.times) << c.latDeg << ' ' << c.lonDeg << ' ' << c.month << '-' << c.day;
+  }
+}
+
+TEST(PrayerCalculator, IntermediateValuesOf15March2000) {
   for (const auto& [fiqh, asr] : {std::pair{0, 3.398395}, std::pair{1, 4.255918}}) {
-    const DayGeometry g =
-        ComputeDayGeometry(lat, lon, 5, 550, fiqh, DegToRad(18), DegToRad(18), 2000, 3, 15, 0);
+    const DayGeometry g = ComputeDayGeometry(Radians(33, 40), Radians(73, 10), 5, 550, fiqh,
+                                             DegToRad(18), DegToRad(18), 2000, 3, 15, 0);
     EXPECT_EQ(g.dayIndex, 74);
     EXPECT_NEAR(g.declination, -0.040071480, 5e-10);
-    EXPECT_NEAR(g.equationOfTime, 9.649402, 5e-7);
-    EXPECT_NEAR(g.noon, 12.283046, 5e-7);
-    EXPECT_NEAR(g.halfDayArc, 6.030017, 5e-7);
-    EXPECT_NEAR(g.fajrOffset, 7.344983, 5e-7);
-    EXPECT_NEAR(g.ishaOffset, 7.344983, 5e-7);
-    EXPECT_NEAR(g.asrOffset, asr, 5e-7) << "fiqh " << fiqh;
+    const double values[] = {g.equationOfTime, g.noon,       g.halfDayArc,
+                             g.fajrOffset,     g.ishaOffset, g.asrOffset};
+    const double expected[] = {9.649402, 12.283046, 6.030017, 7.344983, 7.344983, asr};
+    for (int i = 0; i < 6; ++i) EXPECT_NEAR(values[i], expected[i], 5e-7) << i << " fiqh " << fiqh;
   }
 }
 
-TEST(PrayerCalculator, DaylightSavingShiftsEveryTimeByOneHourOnly) {
-  for (const auto& c : kReference) {
-    if (c.dst != 0) continue;
-    DayCase shifted = c;
-    shifted.dst = 7;  // any non-zero value
-    const PrayerTimes base = Compute(c);
-    const PrayerTimes later = Compute(shifted);
-    for (int prayer = Fajr; prayer <= Isha; ++prayer) {
-      EXPECT_EQ(later[prayer].hour, base[prayer].hour + 1) << c.name << ' ' << prayer;
-      EXPECT_EQ(later[prayer].minute, base[prayer].minute) << c.name << ' ' << prayer;
-    }
+TEST(Qiblah, ReferenceBearingsAndTheirEdges) {
+  // clang-format off
+  const std::tuple<int, int, int, int, double> cases[] = {
+      {33, 40, 73, 10, 4.46879812211027}, {-33, 55, 18, 25, 0.40761774628410735},
+      {40, 43, -74, 0, 1.0209481623839947}, {51, 30, 0, -7, 2.0770837794999606},
+      {-6, 10, 106, 49, 5.151124288642805}, {-33, 52, 151, 13, 4.843052379130524},
+      {24, 28, 39, 36, 3.0755214155015196}};  // the last just north of the Kaaba
+  // clang-format on
+  for (const auto& [latDeg, latMin, lonDeg, lonMin, bearing] : cases) {
+    EXPECT_NEAR(QiblahDirection(Radians(latDeg, latMin), Radians(lonDeg, lonMin)), bearing, 1e-12)
+        << latDeg << ' ' << lonDeg;
   }
-}
-
-TEST(PrayerCalculator, PolarNightUsesTheFallbacksAroundNoon) {
-  // 89° N in midwinter: the sun stays below -18°, so no sunrise, no Asr,
-  // and twilight is a seventh of the night.
-  const DayCase c{
-      "north89_polar_night", {89, 0, 'N', 0, 0, 'E', 0, 0}, 0, 18, 18, 2000, 12, 21, 0, ""};
-  const PrayerTimes t = Compute(c);
-  EXPECT_EQ(t[Shurooq], t[Zuhr]);
-  EXPECT_EQ(t[Maghrib], t[Zuhr]);
-  EXPECT_EQ(t[Asr], t[Zuhr]);
-  // 24/7 hours, 3:25 and a fraction, on either side of noon.
-  const auto minutes = [](const PrayerTime& p) { return p.hour * 60 + p.minute; };
-  EXPECT_NEAR(minutes(t[Zuhr]) - minutes(t[Fajr]), 205.7, 1.0);
-  EXPECT_NEAR(minutes(t[Isha]) - minutes(t[Zuhr]), 205.7, 1.0);
-}
-
-TEST(PrayerCalculator, TimesPastMidnightAreNotWrapped) {
-  // A zone twelve hours from the meridian pushes Isha past 24:00, and Fajr
-  // before the previous midnight.
-  PrayerTimes late;
-  PrayerCalculator(late, Radians(33, 40, false), Radians(73, 10, true), 14, 0, 0, DegToRad(18),
-                   DegToRad(18), 2000, 6, 21, 0);
-  EXPECT_GE(late[Isha].hour, 24);
-
-  PrayerTimes early;
-  PrayerCalculator(early, Radians(33, 40, false), Radians(170, 0, false), -12, 0, 0, DegToRad(18),
-                   DegToRad(18), 2000, 6, 21, 0);
-  EXPECT_LE(early[Fajr].hour, 0);
-  EXPECT_LT(early[Fajr].minute, 0);
-}
-
-TEST(PrayerCalculator, PoleGivesNoCrossingAndNoNaN) {
-  for (int16_t month = 1; month <= 12; ++month) {
-    const DayGeometry g = ComputeDayGeometry(DegToRad(90), 0, 0, 0, 1, DegToRad(18), DegToRad(18),
-                                             2000, month, 15, 0);
-    EXPECT_EQ(g.halfDayArc, 0.0) << month;
-    EXPECT_EQ(g.fajrOffset, 24.0 * 0.14285714285714285) << month;
-    EXPECT_FALSE(std::isnan(g.asrOffset)) << month;
-  }
+  // On the Kaaba's meridian: due south from the north, due north from the
+  // south; at the Kaaba itself 0/0 gives π, never NaN.
+  EXPECT_NEAR(QiblahDirection(Radians(40, 0), kQiblahLongitude), 3.141592653589793, 1e-6);
+  EXPECT_NEAR(QiblahDirection(Radians(5, 0), kQiblahLongitude), 0.0, 1e-6);
+  EXPECT_EQ(QiblahDirection(kQiblahLatitude, kQiblahLongitude), 3.141592653589793);
+  // A target more than half a turn east is nearer by the west.
+  EXPECT_NEAR(InitialBearing(0.5, -2.5, 0.3, 2.5), 4.852736394552203, 1e-12);
+  EXPECT_NEAR(InitialBearing(0.5, 3.783185307179586, 0.3, 2.5), 4.852736394552203, 1e-9);
 }
 
 }  // namespace

@@ -1,286 +1,139 @@
+// The printed page: where its marks fall in the text (whatever the city is
+// called), then the page drawn once on a recording canvas, and the compass.
+
 #include "timetable/page_layout.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "calc/conversions.h"
-#include "settings/location.h"
-#include "settings/preferences.h"
 #include "timetable/timetable_text.h"
 
 namespace kestrivane {
 namespace {
 
-// Fixed metrics: the device font has "My" 120 wide and 100 high and every
-// other text 50 per character; a chosen font gives half its height per
-// character and its height as line height.
+std::string March2000(const std::string& city) {
+  CLocation location;
+  location.m_strCity = city;
+  return BuildTimetableText(location, CPreferences(), 2000, 3);
+}
+
+TEST(PageMarks, TheTableBeginsAtTheColumnTitlesWhateverTheCityIsCalled) {
+  const std::size_t kNone = PageMarks::kNone;
+  const std::string url = "https://kestrivane.org";
+  // clang-format off
+  const std::tuple<std::string, std::size_t, std::size_t, std::size_t, std::size_t, std::string,
+                   std::string> cases[] = {
+      {March2000("Islamabad"), 4, 4, 39, 40, " URL: ", url},
+      {March2000("Day Town"), 4, 4, 39, 40, " URL: ", url},
+      {March2000("Judgement Day "), 4, 4, 39, 40, " URL: ", url},
+      {March2000("Two\r\n* Lines"), 5, 4, 40, 41, " URL: ", url},
+      {"columns\r\n\r\nrow\r\n\r\n*foot\r\n* URL: x", 0, 0, 4, 5, " URL: ", "x"},
+      {"no breaks at all", kNone, 0, kNone, 0, "no breaks at all", ""},
+      {"a\r\n* URL:", kNone, 0, kNone, 1, " URL:", ""}, {"*\r\n\r", kNone, 0, 0, 2, "", ""}};
+  // clang-format on
+  for (const auto& [text, columnTitles, dayColumn, footer, lines, label, address] : cases) {
+    const PageMarks m = FindPageMarks(text);
+    EXPECT_EQ(std::tie(m.columnTitles, m.dayColumn, m.footer, m.label, m.address),
+              std::tie(columnTitles, dayColumn, footer, label, address))
+        << text.substr(0, 40);
+    EXPECT_EQ(m.lines.size(), lines) << text.substr(0, 40);
+  }
+}
+
+// Writes down every call. The device's font ("Device" 90) has "My" 120
+// wide and 100 high and 50 per character otherwise; a chosen font gives
+// half its height per character and its height as line height.
 class RecordingCanvas : public Canvas {
  public:
-  struct Text {
-    int32_t x, y;
-    std::string text;
-    CanvasFont font;
-  };
-  struct Segment {
-    int32_t x1, y1, x2, y2;
-    CanvasPen pen;
-  };
-  struct Box {
-    int32_t left, top, right, bottom;
-    CanvasPen pen;
-  };
+  template <typename... Points>
+  void Log(const std::string& what, Points... points) {
+    log.push_back(what);
+    ((log.back() += " " + std::to_string(points)), ...);
+  }
+  std::string FontName() const {
+    return font.face + std::to_string(font.height) + (font.weight == 400 ? "" : "b") +
+           (font.italic ? "i" : "") + (font.underline ? "u" : "");
+  }
+  std::string PenName() const {
+    return std::to_string(pen.width) + (pen.style == PenStyle::kDotted ? "." : "");
+  }
 
-  CanvasFont SelectFont(const CanvasFont& font) override {
-    fonts.push_back(font);
-    CanvasFont previous = font_;
-    font_ = font;
+  CanvasFont SelectFont(const CanvasFont& f) override {
+    const CanvasFont previous = std::exchange(font, f);
+    Log("font " + FontName());
     return previous;
   }
-  CanvasPen SelectPen(const CanvasPen& pen) override {
-    pens.push_back(pen);
-    CanvasPen previous = pen_;
-    pen_ = pen;
+  CanvasPen SelectPen(const CanvasPen& p) override {
+    const CanvasPen previous = std::exchange(pen, p);
+    Log("pen " + PenName());
     return previous;
   }
   TextExtent MeasureText(const std::string& text) override {
     const auto n = static_cast<int32_t>(text.size());
-    if (font_.face.empty()) return text == "My" ? TextExtent{120, 100} : TextExtent{50 * n, 100};
-    return {font_.height / 2 * n, font_.height};
+    if (font.face == "Device") return text == "My" ? TextExtent{120, 100} : TextExtent{50 * n, 100};
+    return {font.height / 2 * n, font.height};
   }
   void TextOut(int32_t x, int32_t y, const std::string& text) override {
-    texts.push_back({x, y, text, font_});
+    Log(FontName() + " " + text, x, y);
   }
-  void MoveTo(int32_t x, int32_t y) override { x_ = x, y_ = y; }
+  void MoveTo(int32_t x, int32_t y) override { at = {x, y}; }
   void LineTo(int32_t x, int32_t y) override {
-    segments.push_back({x_, y_, x, y, pen_});
-    x_ = x, y_ = y;
+    Log("line " + PenName(), at.first, at.second, x, y);
+    at = {x, y};
   }
-  void Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom) override {
-    ellipses.push_back({left, top, right, bottom, pen_});
+  void Ellipse(int32_t l, int32_t t, int32_t r, int32_t b) override {
+    Log("ellipse " + PenName(), l, t, r, b);
   }
-  void SetPageOrigin(int32_t x, int32_t y) override { origins.push_back({x, y}); }
+  void SetPageOrigin(int32_t x, int32_t y) override { Log("origin", x, y); }
 
-  const Text* FindText(const std::string& text) const {
-    for (const Text& t : texts) {
-      if (t.text == text) return &t;
-    }
-    return nullptr;
-  }
-
-  CanvasFont font_{};  // the device's own
-  CanvasPen pen_{};
-  std::vector<CanvasFont> fonts;
-  std::vector<CanvasPen> pens;
-  std::vector<Text> texts;
-  std::vector<Segment> segments;
-  std::vector<Box> ellipses;
-  std::vector<std::pair<int32_t, int32_t>> origins;
-
- private:
-  int32_t x_ = 0, y_ = 0;
+  CanvasFont font{"Device", 90};
+  CanvasPen pen{PenStyle::kSolid, 3};
+  std::pair<int32_t, int32_t> at;
+  std::vector<std::string> log;
 };
 
-bool SameSegment(const RecordingCanvas::Segment& s, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
-                 const CanvasPen& pen) {
-  return s.x1 == x1 && s.y1 == y1 && s.x2 == x2 && s.y2 == y2 && s.pen == pen;
-}
-
-std::string March2000(const std::string& city = "Islamabad") {
-  CLocation location;
-  location.m_strCity = city;
-  CPreferences prefs;
-  prefs.Set(0, 1, 18, 18);
-  return BuildTimetableText(location, prefs, 2000, 3);
-}
-
-const double kIslamabadQiblah = 4.46879812211027;  // 256.0433 degrees
-
-// H = 100, W = 120; the column titles are line 4 (y = 400) with four
-// blanks, 200 wide, before "Day"; the title line is 59 characters, 2950 wide.
-// The "Generated by" line is line 39 (y = 3900).
-constexpr int32_t kBoxTop = 350, kBoxLeft = 140, kRuleY = 550, kBoxRight = 2950 + 120;
-constexpr int32_t kBoxBottom = 3900 - 200 + 15;
-constexpr int32_t kCompassLeft = kBoxRight - 600, kCompassTop = kBoxBottom + 150;
-constexpr int32_t kCompassRight = kCompassLeft + 601, kCompassBottom = kCompassTop + 601;
-constexpr int32_t kCx = kCompassLeft + 300, kCy = kCompassTop + 300;
-
-TEST(TimetablePage, BoxRuleAndCompassFallWhereTheTextPutsThem) {
+// H = 100, W = 120: the title lines in Times, the column titles at y = 400
+// with 200 before "Day" and 2950 wide open the box; the rows follow; the
+// "Generated by" line at 3900 closes it 15 below the last row's cell and
+// places the compass 150 below that; the address follows " URL: ".
+TEST(TimetablePage, EveryPartFallsWhereTheTextPutsIt) {
   RecordingCanvas canvas;
-  DrawTimetablePage(canvas, March2000(), kIslamabadQiblah);
-
-  ASSERT_EQ(canvas.origins.size(), 1u);
-  EXPECT_EQ(canvas.origins[0], std::make_pair(500, 300));
-
-  ASSERT_GE(canvas.segments.size(), 6u);
-  const auto& s = canvas.segments;
-  EXPECT_TRUE(SameSegment(s[0], kBoxLeft, kBoxTop, kBoxRight, kBoxTop, BoxPen()));
-  EXPECT_TRUE(SameSegment(s[1], kBoxRight, kBoxTop, kBoxRight, kBoxBottom, BoxPen()));
-  EXPECT_TRUE(SameSegment(s[2], kBoxRight, kBoxBottom, kBoxLeft, kBoxBottom, BoxPen()));
-  EXPECT_TRUE(SameSegment(s[3], kBoxLeft, kBoxBottom, kBoxLeft, kBoxTop, BoxPen()));
-  EXPECT_TRUE(SameSegment(s[4], kBoxLeft, kRuleY, kBoxRight, kRuleY, RulePen()));
-  // 15 below the last row's cell (line 36, y = 3600).
-  EXPECT_EQ(kBoxBottom, 3600 + 100 + 15);
-
-  ASSERT_EQ(canvas.ellipses.size(), 1u);
-  const auto& circle = canvas.ellipses[0];
-  EXPECT_EQ(circle.left, kCompassLeft);
-  EXPECT_EQ(circle.top, kCompassTop);
-  EXPECT_EQ(circle.right, kBoxRight + 1);
-  EXPECT_EQ(circle.bottom, kCompassBottom);
-  EXPECT_EQ(circle.pen, CirclePen());
-}
-
-TEST(TimetablePage, EachPartOfTheTextHasItsFontAndPlace) {
-  RecordingCanvas canvas;
-  DrawTimetablePage(canvas, March2000(), kIslamabadQiblah);
-  const CanvasFont device{};
-  const struct {
-    std::string text;
-    int32_t x, y;
-    CanvasFont font;
-  } cases[] = {
-      {"Prayer Timetable for Islamabad", 0, 0, TitleFont()},
-      {" March, 2000", 0, 200, TitleFont()},
-      {"    Day   Fajr    shurooq   Zuhr      Asr    Maghrib   Isha", 0, 400, device},
-      {"    01    05:14    06:33    12:20    16:23    18:07    19:26", 0, 600, device},
-      {"    31    04:32    05:53    12:11    16:40    18:30    19:51", 0, 3600, device},
-      {" Generated by Kestrivane32", 0, 3900, FooterFont()},
-      {" URL: ", 0, 4050, FooterFont()},
-      // " URL: " is six characters of Arial 80, 40 each.
-      {"https://kestrivane.org", 240, 4048, AddressFont()},
-      {"N", kCx - 15, kCompassTop - 60 - 15, CompassFont()},
-  };
-  for (const auto& c : cases) {
-    const auto* t = canvas.FindText(c.text);
-    ASSERT_NE(t, nullptr) << c.text;
-    EXPECT_EQ(t->x, c.x) << c.text;
-    EXPECT_EQ(t->y, c.y) << c.text;
-    EXPECT_EQ(t->font, c.font) << c.text;
+  DrawTimetablePage(canvas, March2000("Day Town"), 4.46879812211027);
+  // The rows in the device's font, 100 apart from 600; then the rest.
+  const std::vector<std::string> lines = FindPageMarks(March2000("Day Town")).lines;
+  for (int day = 1; day <= 31; ++day) {
+    const std::string row = lines.at(static_cast<std::size_t>(5 + day));
+    EXPECT_EQ(std::erase(canvas.log, "Device90 " + row + " 0 " + std::to_string(500 + 100 * day)),
+              1u);
   }
-  // Empty lines and asterisks are not drawn.
-  for (const auto& t : canvas.texts) {
-    EXPECT_FALSE(t.text.empty());
-    EXPECT_EQ(t.text.find('*'), std::string::npos) << t.text;
-    EXPECT_EQ(t.text.find('\r'), std::string::npos) << t.text;
-    EXPECT_EQ(t.text.find('\n'), std::string::npos) << t.text;
-  }
+  // clang-format off
+  const std::vector<std::string> expected = {
+      "origin 500 300", "font Times New Roman120",
+      "Times New Roman120 Prayer Timetable for Day Town 0 0", "Times New Roman120  March, 2000 0 200",
+      "font Device90", "Device90     Day   Fajr    shurooq   Zuhr      Asr    Maghrib   Isha 0 400",
+      "font Arial80i", "Arial80i  Generated by Kestrivane32 0 3900", "Arial80i  URL:  0 4050",
+      "font Arial80bu", "Arial80bu https://kestrivane.org 240 4048",
+      "pen 12", "line 12 140 350 3070 350", "line 12 3070 350 3070 3715",
+      "line 12 3070 3715 140 3715", "line 12 140 3715 140 350",
+      "pen 4", "line 4 140 550 3070 550", "font Arial60b",
+      "pen 8", "ellipse 8 2470 3865 3071 4466",
+      "pen 1.", "line 1. 2770 3905 2770 4426", "line 1. 2510 4165 3031 4165",
+      "pen 4", "line 4 2770 3865 2770 3885", "line 4 3071 4165 3051 4165",
+      "line 4 2770 4466 2770 4446", "line 4 2470 4165 2490 4165",
+      "Arial60b N 2755 3790", "line 4 2770 4165 2479 4237",
+      "Arial60b Qiblah direction: 256\xC2\xB0 2470 4486", "font Device90", "pen 3"};
+  // clang-format on
+  EXPECT_EQ(canvas.log, expected);
 }
 
-TEST(TimetablePage, FontsAndPensAreSelectedInOrderAndRestored) {
-  RecordingCanvas canvas;
-  canvas.font_ = {"Device Sans", 90, 400, false, false};
-  canvas.pen_ = {PenStyle::kSolid, 3};
-  const CanvasFont entryFont = canvas.font_;
-  const CanvasPen entryPen = canvas.pen_;
-  DrawTimetablePage(canvas, March2000(), kIslamabadQiblah);
-
-  const std::vector<CanvasFont> fonts = {TitleFont(),   entryFont,     FooterFont(),
-                                         AddressFont(), CompassFont(), entryFont};
-  EXPECT_EQ(canvas.fonts, fonts);
-  const std::vector<CanvasPen> pens = {BoxPen(),       RulePen(), CirclePen(),
-                                       CrossHairPen(), RulePen(), entryPen};
-  EXPECT_EQ(canvas.pens, pens);
-  EXPECT_EQ(canvas.font_, entryFont);
-  EXPECT_EQ(canvas.pen_, entryPen);
-}
-
-TEST(TimetablePage, ALongCityNameDoesNotWidenTheBox) {
-  RecordingCanvas canvas;
-  DrawTimetablePage(canvas, March2000(std::string(200, 'W') + " of the Days"), kIslamabadQiblah);
-  ASSERT_FALSE(canvas.segments.empty());
-  EXPECT_TRUE(SameSegment(canvas.segments[0], kBoxLeft, kBoxTop, kBoxRight, kBoxTop, BoxPen()));
-}
-
-TEST(QiblahCompass, CrossHairsTicksAndLineEndingOnTheCircle) {
-  RecordingCanvas canvas;
-  canvas.pen_ = RulePen();
-  canvas.font_ = CompassFont();
-  const CompassSquare square{1000, 2000, 1601, 2601};
-  DrawQiblahCompass(canvas, square, 300, kIslamabadQiblah);
-  const int32_t cx = 1300, cy = 2300;
-
-  const auto& s = canvas.segments;
-  ASSERT_EQ(s.size(), 7u);
-  EXPECT_TRUE(SameSegment(s[0], cx, 2040, cx, 2561, CrossHairPen()));
-  EXPECT_TRUE(SameSegment(s[1], 1040, cy, 1561, cy, CrossHairPen()));
-  EXPECT_TRUE(SameSegment(s[2], cx, 2000, cx, 2020, RulePen()));  // north
-  EXPECT_TRUE(SameSegment(s[3], 1601, cy, 1581, cy, RulePen()));  // east
-  EXPECT_TRUE(SameSegment(s[4], cx, 2601, cx, 2581, RulePen()));  // south
-  EXPECT_TRUE(SameSegment(s[5], 1000, cy, 1020, cy, RulePen()));  // west
-
-  // West-south-west: left of and below the centre, more left than down.
-  const auto& q = s[6];
-  EXPECT_EQ(q.x1, cx);
-  EXPECT_EQ(q.y1, cy);
-  EXPECT_EQ(q.pen, RulePen());
-  const int32_t dx = q.x2 - cx, dy = q.y2 - cy;
-  EXPECT_LT(dx, 0);
-  EXPECT_GT(dy, 0);
-  EXPECT_GT(-dx, 3 * dy);
-  // Truncating each product can shorten it by less than two units.
-  const double length = std::hypot(dx, dy);
-  EXPECT_LE(length, 300.0);
-  EXPECT_GT(length, 298.0);
-
-  const auto* caption = canvas.FindText("Qiblah direction: 256\xC2\xB0");
-  ASSERT_NE(caption, nullptr);
-  EXPECT_EQ(caption->x, 1000);
-  EXPECT_EQ(caption->y, 2621);
-  EXPECT_EQ(canvas.pen_, RulePen());
-}
-
-TEST(QiblahCompass, QiblahLineOnTheCardinalPoints) {
-  const struct {
-    double degrees;
-    int32_t dx, dy;
-  } cases[] = {{0, 0, -300}, {90, 300, 0}, {180, 0, 300}, {270, -300, 0}};
-  for (const auto& c : cases) {
-    RecordingCanvas canvas;
-    DrawQiblahCompass(canvas, {0, 0, 601, 601}, 300, DegToRad(c.degrees));
-    ASSERT_EQ(canvas.segments.size(), 7u);
-    EXPECT_EQ(canvas.segments[6].x2, 300 + c.dx) << c.degrees;
-    EXPECT_EQ(canvas.segments[6].y2, 300 + c.dy) << c.degrees;
-  }
-}
-
-TEST(QiblahCompass, CaptionRoundsHalfUpToWholeDegrees) {
-  const struct {
-    double radians;
-    const char* caption;
-  } cases[] = {
-      {kIslamabadQiblah, "Qiblah direction: 256\xC2\xB0"},
-      {DegToRad(359.6), "Qiblah direction: 360\xC2\xB0"},
-      {DegToRad(23.3548), "Qiblah direction: 23\xC2\xB0"},
-      {DegToRad(119.5), "Qiblah direction: 120\xC2\xB0"},
-      {0.0, "Qiblah direction: 0\xC2\xB0"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(QiblahCaption(c.radians), c.caption);
-  }
-}
-
-TEST(TimetablePage, TextFromElsewhereDrawsWithoutHarm) {
-  const std::string texts[] = {"",
-                               "\r",
-                               "\r\n",
-                               "*",
-                               "* URL:",
-                               "URL:x",
-                               "no breaks at all",
-                               " Day ",
-                               "\r Day \r",
-                               "abc\r\n Day \r\n*\r\n*",
-                               std::string("a\0b\r\n", 6),
-                               "* URL: \r"};
-  for (const std::string& text : texts) {
-    RecordingCanvas canvas;
-    DrawTimetablePage(canvas, text, 1.0);
-    EXPECT_EQ(canvas.font_, CanvasFont{}) << text;
-    EXPECT_EQ(canvas.pen_, CanvasPen{}) << text;
-    EXPECT_EQ(canvas.ellipses.size(), 1u);
+TEST(QiblahCompass, TheCaptionRoundsHalfUpToWholeDegrees) {
+  for (const auto& [degrees, caption] : {std::pair{0.0, "0"}, {119.5, "120"}, {359.6, "360"}}) {
+    EXPECT_EQ(QiblahCaption(DegToRad(degrees)),
+              std::string("Qiblah direction: ") + caption + "\xC2\xB0");
   }
 }
 

@@ -1,109 +1,96 @@
+// kestrivane-messenger: listen and send with their options in any order,
+// or one exact error line; what the listener makes of a datagram.
+
 #include "tools/messenger_options.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
+
+#include "platform/mailslot_wire.h"
+#include "tools/messenger_display.h"
 
 namespace kestrivane {
 namespace {
 
-TEST(MessengerOptions, ListenTakesItsOptionsInAnyOrder) {
-  const struct {
-    std::vector<std::string> args;
-    uint16_t port;
-    const char* onlyFor;  // nullptr: every recipient
-    bool notify, once;
-  } cases[] = {
-      {{"listen"}, 138, nullptr, false, false},
-      {{"listen", "--port", "1138", "--once"}, 1138, nullptr, false, true},
-      {{"listen", "--notify", "--name", "ops", "--port=0"}, 0, "ops", true, false},
-      {{"listen", "--name=Ops", "--once", "--notify", "--port", "65535"}, 65535, "Ops", true, true},
-  };
-  for (const auto& c : cases) {
-    const auto parsed = ParseMessengerOptions(c.args);
-    ASSERT_TRUE(parsed.ok()) << parsed.error;
-    const auto& o = parsed.options;
-    EXPECT_EQ(o.command, MessengerCommand::kListen);
-    EXPECT_EQ(o.port, c.port);
-    EXPECT_EQ(o.onlyFor.has_value(), c.onlyFor != nullptr);
-    if (c.onlyFor) {
-      EXPECT_EQ(*o.onlyFor, c.onlyFor);
+// What the options came to, or the error.
+std::string Outcome(const std::vector<std::string>& args) {
+  const ParsedMessengerOptions parsed = ParseMessengerOptions(args);
+  if (!parsed.ok()) return parsed.error;
+  const MessengerOptions& o = parsed.options;
+  switch (o.command) {
+    case MessengerCommand::kHelp:
+      return "help";
+    case MessengerCommand::kListen:
+      return "listen " + std::to_string(o.port) + " " + o.onlyFor.value_or("*") +
+             (o.notify ? " notify" : "") + (o.once ? " once" : "");
+    case MessengerCommand::kSend:
+      return "send " + std::to_string(o.port) + " [" + o.recipient + "] [" + o.text + "] " +
+             o.from.value_or("*");
+  }
+  return "";
+}
+
+TEST(MessengerOptions, EachCommandWithItsOptionsOrTheExactErrorLine) {
+  const std::string port = "' is not valid; expected a UDP port from ";
+  // clang-format off
+  const std::tuple<std::vector<std::string>, std::string> cases[] = {
+      {std::vector<std::string>{}, "help"}, {{"listen", "-h"}, "help"}, {{"listen"}, "listen 138 *"},
+      {{"listen", "--port", "1138", "--once"}, "listen 1138 * once"},
+      {{"listen", "--notify", "--name=Ops", "--port=0", "--once"}, "listen 0 Ops notify once"},
+      {{"send", "ops", "Go for Zuhr prayer NOW!"}, "send 138 [ops] [Go for Zuhr prayer NOW!] *"},
+      {{"send", "--port", "9", "ops", "--from", "K @ D", "hi"}, "send 9 [ops] [hi] K @ D"},
+      {{"send", "ops", "", "--from=x"}, "send 138 [ops] [] x"},
+      {{"send", "--", "ops", "--port 5"}, "send 138 [ops] [--port 5] *"},
+      {{"shout\x1b[2J"}, "unknown command 'shout\\x1b[2J'; expected listen or send (see --help)"},
+      {{"listen", "--port"}, "--port: missing value"},
+      {{"listen", "--port", "65536"}, "--port: '65536" + port + "0 to 65535"},
+      {{"listen", "--port", "1\n2"}, "--port: '1\\n2" + port + "0 to 65535"},
+      {{"send", "a", "b", "--port", "0"}, "--port: '0" + port + "1 to 65535"},
+      {{"listen", "o\tps"}, "listen takes no argument 'o\\tps' (see --help)"},
+      {{"listen", "--from", "x"}, "unknown option '--from' for listen (see --help)"},
+      {{"listen", "--once=\x07"}, "unknown option '--once=\\x07' for listen (see --help)"},
+      {{"send", "a", "b", "--name", "x"}, "unknown option '--name' for send (see --help)"},
+      {{"listen", "--name", ""}, "--name: the name must not be empty"},
+      {{"send", "ops"}, "send needs RECIPIENT and TEXT, got 1 argument"},
+      {{"send", "ops", "hi", "extra"}, "send needs RECIPIENT and TEXT, got 3 arguments"},
+      {{"send", "", "hi"}, "send: RECIPIENT must not be empty"}};
+  // clang-format on
+  for (const auto& [args, outcome] : cases) {
+    EXPECT_EQ(Outcome(args), outcome) << (args.empty() ? "" : args.back());
+  }
+}
+
+std::vector<uint8_t> Datagram(const std::vector<uint8_t>& message) {
+  MailslotDatagram datagram;
+  datagram.source = {"DESK7", kWorkstationSuffix};
+  datagram.destination = {"ops", kMessengerSuffix};
+  datagram.message = message;
+  return *EncodeMailslotDatagram(datagram);
+}
+
+TEST(MessengerDisplay, ShowsFiltersAndDropsAndEscapesTheLine) {
+  const auto good = Datagram(*BuildMessengerMessage({"K @ D", "ops", "Go for Zuhr prayer NOW!"}));
+  const auto cut = std::vector<uint8_t>(good.begin(), good.end() - 1);
+  using V = MessengerVerdict;
+  // clang-format off
+  const std::tuple<std::vector<uint8_t>, std::optional<std::string>, V> cases[] = {
+      {good, std::nullopt, V::kShown}, {good, "OPS", V::kShown}, {good, "ops2", V::kOtherRecipient},
+      {cut, std::nullopt, V::kMalformed}, {Datagram({'a', 0, 'b'}), std::nullopt, V::kMalformed},
+      {{'j', 'u', 'n', 'k'}, std::nullopt, V::kMalformed}, {{}, "ops", V::kMalformed}};
+  // clang-format on
+  for (const auto& [bytes, onlyFor, verdict] : cases) {
+    const auto received = ReadMessengerDatagram(bytes, onlyFor);
+    EXPECT_EQ(received.verdict, verdict) << onlyFor.value_or("any") << ' ' << bytes.size();
+    if (verdict != V::kMalformed) {
+      EXPECT_EQ(FormatMessageLine(received.message), "FROM K @ D TO ops: Go for Zuhr prayer NOW!");
     }
-    EXPECT_EQ(o.notify, c.notify);
-    EXPECT_EQ(o.once, c.once);
   }
-}
-
-TEST(MessengerOptions, SendTakesOptionsBeforeOrAfterItsArguments) {
-  const struct {
-    std::vector<std::string> args;
-    const char* recipient;
-    const char* text;
-    const char* from;  // nullptr: the login name
-    uint16_t port;
-  } cases[] = {
-      {{"send", "ops", "Go for Zuhr prayer NOW!"}, "ops", "Go for Zuhr prayer NOW!", nullptr, 138},
-      {{"send", "--port", "1138", "ops", "hi"}, "ops", "hi", nullptr, 1138},
-      {{"send", "ops", "--from", "Kestrivane @ DESK7", "hi", "--port=9"},
-       "ops",
-       "hi",
-       "Kestrivane @ DESK7",
-       9},
-      {{"send", "ops", "", "--from=x"}, "ops", "", "x", 138},
-      {{"send", "--", "ops", "--port 5"}, "ops", "--port 5", nullptr, 138},
-      {{"send", "ops", "-"}, "ops", "-", nullptr, 138},
-  };
-  for (const auto& c : cases) {
-    const auto parsed = ParseMessengerOptions(c.args);
-    ASSERT_TRUE(parsed.ok()) << parsed.error;
-    const auto& o = parsed.options;
-    EXPECT_EQ(o.command, MessengerCommand::kSend);
-    EXPECT_EQ(o.recipient, c.recipient);
-    EXPECT_EQ(o.text, c.text);
-    EXPECT_EQ(o.from.has_value(), c.from != nullptr);
-    if (c.from) {
-      EXPECT_EQ(*o.from, c.from);
-    }
-    EXPECT_EQ(o.port, c.port);
-  }
-}
-
-TEST(MessengerOptions, RefusesBadCommandLinesNamingTheCulprit) {
-  const struct {
-    std::vector<std::string> args;
-    const char* named;
-  } cases[] = {
-      {{"receive"}, "receive"},
-      {{"listen", "--port"}, "--port"},
-      {{"listen", "--port", "65536"}, "65536"},
-      {{"listen", "--port", "-1"}, "-1"},
-      {{"listen", "--port", "12a"}, "12a"},
-      {{"listen", "--port", ""}, "--port"},
-      {{"send", "ops", "hi", "--port", "0"}, "--port"},
-      {{"listen", "ops"}, "ops"},
-      {{"listen", "--from", "x"}, "--from"},
-      {{"listen", "--name", ""}, "--name"},
-      {{"listen", "--once=yes"}, "--once"},
-      {{"send", "ops", "hi", "--once"}, "--once"},
-      {{"send", "ops", "hi", "--name", "x"}, "--name"},
-      {{"send", "ops"}, "RECIPIENT and TEXT"},
-      {{"send", "ops", "hi", "extra"}, "3 arguments"},
-      {{"send", "", "hi"}, "RECIPIENT"},
-      {{"send", "ops", "hi", "--from"}, "--from"},
-  };
-  for (const auto& c : cases) {
-    const auto parsed = ParseMessengerOptions(c.args);
-    EXPECT_FALSE(parsed.ok()) << c.named;
-    EXPECT_NE(parsed.error.find(c.named), std::string::npos) << parsed.error;
-    EXPECT_EQ(parsed.error.find('\n'), std::string::npos) << parsed.error;
-  }
-}
-
-TEST(MessengerOptions, HelpWins) {
-  for (const std::vector<std::string>& args : {std::vector<std::string>{}, {"listen", "-h"}}) {
-    EXPECT_EQ(ParseMessengerOptions(args).options.command, MessengerCommand::kHelp);
-  }
+  EXPECT_EQ(FormatMessageLine({"a\nb", "\x1b[2J", "line\r\nnext\xff"}),
+            "FROM a\\nb TO \\x1b[2J: line\\r\\nnext\\xff");
+  EXPECT_EQ(EscapeMarkup("<b>&</b>"), "&lt;b&gt;&amp;&lt;/b&gt;");
 }
 
 }  // namespace
