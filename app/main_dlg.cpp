@@ -23,6 +23,7 @@
 #include "resources/dialog_template.h"
 #include "resources/menu_template.h"
 #include "resources/string_table.h"
+#include "settings/stored_text.h"
 #include "timetable/month_select_dlg.h"
 #include "timetable/timetable_dlg.h"
 #include "timetable/timetable_text.h"
@@ -64,7 +65,8 @@ class CMainDlg::EngineHost : public AlarmHost {
     return WriteMailslotMessage(path, message, kMessengerPort);
   }
   void AlarmFired(const std::string& message) override {
-    m_window.m_notifier.Show(QStringLiteral("Kestrivane"), QString::fromUtf8(message.c_str()));
+    m_window.m_notifier.Show(QStringLiteral("Kestrivane"),
+                             QString::fromStdString(StoredToText(message)));
   }
   void RefreshControls() override { m_window.UpdateData(false); }
   void MinimizeToTray() override { m_window.MinimizeToTray(); }
@@ -247,8 +249,8 @@ void CMainDlg::ShowPrayerTimes() {
 }
 
 void CMainDlg::ShowLocation(const CLocation& location) {
-  m_strLocation[0] = location.m_strCity;
-  m_strCountry = location.m_strCountry;
+  m_strLocation[0] = StoredToText(location.m_strCity);
+  m_strCountry = StoredToText(location.m_strCountry);
   m_strLocation[1] = location.FormatLatitude();
   m_strLocation[2] = location.FormatLongitude();
   m_strLocation[4] = FormatAltitude(location.m_nAltitude);
@@ -423,10 +425,9 @@ void CMainDlg::OnMonthTimetable() {
   if (monthDlg.DoModal() != QDialog::Accepted || !m_pSettings) return;
   // The settings as they are now; a later change does not touch this table.
   const CLocation& location = m_pSettings->m_location;
-  timetableDlg.m_strTimetable =
-      BuildTimetableText(location, m_pSettings->m_preferences,
-                         static_cast<int16_t>(monthDlg.m_nYear),
-                         static_cast<int16_t>(monthDlg.m_nMonth + 1));
+  timetableDlg.m_strTimetable = BuildTimetableText(location, m_pSettings->m_preferences,
+                                                   static_cast<int16_t>(monthDlg.m_nYear),
+                                                   static_cast<int16_t>(monthDlg.m_nMonth + 1));
   timetableDlg.m_dQiblah =
       QiblahDirection(location.GetLatitudeRadians(), location.GetLongitudeRadians());
   timetableDlg.DoModal();

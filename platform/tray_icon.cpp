@@ -3,6 +3,8 @@
 #include <QMenu>
 #include <QSystemTrayIcon>
 
+#include "settings/stored_text.h"
+
 namespace kestrivane {
 
 namespace {
@@ -28,7 +30,7 @@ void CTrayIcon::SetAvailabilityForTesting(std::function<bool()> available) {
 }
 
 QString CTrayIcon::CutTip(const std::string& tip) {
-  return QString::fromUtf8(tip.data(), static_cast<qsizetype>(tip.size())).left(kTrayTipLength);
+  return QString::fromStdString(StoredToText(tip)).left(kTrayTipLength);
 }
 
 bool CTrayIcon::Add(const std::string& tip, const QIcon& icon) {

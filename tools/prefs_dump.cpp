@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <ostream>
 
+#include "settings/stored_text.h"
+
 namespace kestrivane {
 
 namespace {
@@ -60,17 +62,16 @@ PrefsFileResult ReadPrefsFile(const std::string& path, CLocations& document, std
 
 std::string JsonString(const std::string& bytes) {
   std::string out = "\"";
-  for (const char c : bytes) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte == '"' || byte == '\\') {
+  for (const char16_t unit : StoredToUtf16(bytes)) {
+    if (unit == '"' || unit == '\\') {
       out += '\\';
-      out += c;
-    } else if (byte < 0x20 || byte > 0x7E) {
+      out += static_cast<char>(unit);
+    } else if (unit < 0x20 || unit > 0x7E) {
       char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(unit));
       out += escaped;
     } else {
-      out += c;
+      out += static_cast<char>(unit);
     }
   }
   return out + "\"";

@@ -20,7 +20,8 @@ PrefsFileResult ReadPrefsFile(const std::string& path, CLocations& document, std
 // alarm block in the older layout are absent ("olderLayout": true).
 void WritePrefsJson(std::ostream& out, const CLocations& document);
 
-// A JSON string literal; every byte outside printable ASCII is escaped.
+// A JSON string literal of stored text; every character outside printable
+// ASCII is escaped.
 std::string JsonString(const std::string& bytes);
 
 }  // namespace kestrivane
