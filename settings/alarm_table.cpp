@@ -28,12 +28,10 @@ void CAlarmSetting::GetAzanTime(uint16_t& hour, uint16_t& minute) const {
 }
 
 void CAlarmSetting::Serialize(CArchive& ar) {
+  ar.SerializeTag();
   if (ar.IsStoring()) {
-    ar << int32_t{2} << m_nFlags << m_wAzanTime << m_nIqamahDelay;
+    ar << m_nFlags << m_wAzanTime << m_nIqamahDelay;
   } else {
-    int32_t tag = 0;
-    ar >> tag;
-    m_nLoadedTag = tag;
     ar >> m_nFlags >> m_wAzanTime >> m_nIqamahDelay;
   }
   m_bDirty = 0;
@@ -78,8 +76,8 @@ int32_t CAlarmTable::FindNextEnabled(int32_t index) const {
 }
 
 void CAlarmTable::Serialize(CArchive& ar) {
+  const int32_t tag = ar.SerializeTag();
   if (ar.IsStoring()) {
-    ar << int32_t{2};
     for (CAlarmSetting& entry : m_alarm) {
       entry.Serialize(ar);
     }
@@ -91,9 +89,6 @@ void CAlarmTable::Serialize(CArchive& ar) {
     return;
   }
 
-  int32_t tag = 0;
-  ar >> tag;
-  m_nLoadedTag = tag;
   if (tag == kOlderLayoutTag) {
     // Nothing of the older block is used; the entries keep their values.
     for (int i = 0; i < kOlderLayoutValues; ++i) {

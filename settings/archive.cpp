@@ -51,6 +51,17 @@ uint64_t CArchive::BytesLeft() const {
   return m_position < m_fileSize ? m_fileSize - m_position : 0;
 }
 
+int32_t CArchive::SerializeTag() {
+  int32_t tag = 2;
+  if (IsStoring()) {
+    *this << tag;
+  } else {
+    *this >> tag;
+    m_tagsRead.push_back(tag);
+  }
+  return tag;
+}
+
 void CArchive::Close() {
   if (IsStoring()) {
     FlushBuffer();

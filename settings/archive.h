@@ -52,6 +52,11 @@ class CArchive {
   // Loading: bytes of the file not yet consumed.
   uint64_t BytesLeft() const;
 
+  // The schema tag that opens every record: storing writes 2; loading reads
+  // it, returns it and adds it to TagsRead(), so the records keep none.
+  int32_t SerializeTag();
+  const std::vector<int32_t>& TagsRead() const { return m_tagsRead; }
+
   CArchive& operator<<(uint8_t value);
   CArchive& operator<<(char value);
   CArchive& operator<<(int16_t value);
@@ -85,6 +90,7 @@ class CArchive {
   std::vector<unsigned char> m_buffer;
   std::size_t m_bufferUsed = 0;  // storing: bytes waiting; loading: bytes held
   std::size_t m_bufferRead = 0;  // loading: bytes of the buffer consumed
+  std::vector<int32_t> m_tagsRead;
 };
 
 }  // namespace kestrivane

@@ -85,12 +85,10 @@ bool CDstRule::IsDst(int32_t year, int32_t month, int32_t day, int32_t weekday) 
 }
 
 void CDstRule::Serialize(CArchive& ar) {
+  ar.SerializeTag();
   if (ar.IsStoring()) {
-    ar << int32_t{2} << m_wStart << m_wEnd;
+    ar << m_wStart << m_wEnd;
   } else {
-    int32_t tag = 0;
-    ar >> tag;
-    m_nLoadedTag = tag;
     ar >> m_wStart >> m_wEnd;
   }
   m_bDirty = 0;

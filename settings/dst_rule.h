@@ -32,7 +32,6 @@ class CDstRule {
   uint16_t m_wStart = 0x0220;  // last Sunday of March, not observed
   uint16_t m_wEnd = 0x0920;    // last Sunday of October
   uint8_t m_bDirty = 1;
-  int32_t m_nLoadedTag = 2;  // the tag as last read, for diagnostics; never written
 
  private:
   void Store(bool isStart, bool observes, uint16_t word);

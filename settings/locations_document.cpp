@@ -7,6 +7,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 #include "settings/archive.h"
 
@@ -84,6 +85,24 @@ bool CopyFile(const std::string& from, const std::string& to, std::string& why) 
   return true;
 }
 
+// The tags in the order Serialize reads them.
+SettingsLoadReport ReportTags(const std::vector<int32_t>& tags) {
+  SettingsLoadReport report;
+  auto next = tags.begin();
+  const auto take = [&](int32_t& tag) {
+    if (next != tags.end()) tag = *next++;
+  };
+  take(report.documentTag);
+  take(report.preferencesTag);
+  take(report.alarmsTag);
+  if (report.alarmsTag != CAlarmTable::kOlderLayoutTag) {
+    for (int32_t& tag : report.entryTags) take(tag);
+  }
+  take(report.locationTag);
+  take(report.dstRuleTag);
+  return report;
+}
+
 }  // namespace
 
 struct CLocations::Flags {
@@ -122,13 +141,7 @@ bool CLocations::IsModified() const {
 }
 
 void CLocations::Serialize(CArchive& ar) {
-  if (ar.IsStoring()) {
-    ar << int32_t{2};
-  } else {
-    int32_t tag = 0;
-    ar >> tag;
-    m_nLoadedTag = tag;
-  }
+  ar.SerializeTag();
   m_preferences.Serialize(ar);
   m_location.Serialize(ar);
   m_bModified = false;
@@ -155,10 +168,12 @@ bool CLocations::Load(const std::string& path, bool willSave) {
   // Raised while loading, so that a load cut short leaves the document
   // counted as changed.
   SetModifiedFlag(true);
+  CArchive ar(file.get(), CArchive::kLoad);
   try {
-    CArchive ar(file.get(), CArchive::kLoad);
     Serialize(ar);
+    m_loadReport = ReportTags(ar.TagsRead());
   } catch (const CArchiveException& e) {
+    m_loadReport = ReportTags(ar.TagsRead());
     std::string message = "Could not read the settings file " + Quoted(path) + ": ";
     if (e.cause() == CArchiveException::kEndOfFile) {
       message += "it ends at byte offset " + std::to_string(e.offset()) +

@@ -3,6 +3,7 @@
 // and writes them as one file (Prefs.dat, by bare name, in the current
 // directory).
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -14,6 +15,17 @@ namespace kestrivane {
 
 class CArchive;
 class SettingsEditor;
+
+// What a load read besides the values: the schema tag of each record. The
+// records keep none; every store writes 2.
+struct SettingsLoadReport {
+  int32_t documentTag = 2;
+  int32_t preferencesTag = 2;
+  int32_t alarmsTag = 2;
+  std::array<int32_t, kPrayerCount> entryTags{2, 2, 2, 2, 2, 2};  // none read in the older layout
+  int32_t locationTag = 2;
+  int32_t dstRuleTag = 2;
+};
 
 class CLocations {
  public:
@@ -48,7 +60,7 @@ class CLocations {
 
   CLocation m_location;
   CPreferences m_preferences;
-  int32_t m_nLoadedTag = 2;  // the tag as last read, for diagnostics; never written
+  SettingsLoadReport m_loadReport;  // of the last load, also one cut short
 
  private:
   bool Load(const std::string& path, bool willSave);

@@ -94,7 +94,6 @@ TEST_F(PreferencesTest, AlarmTagOneSkipsTheOlderBlockAndKeepsDefaults) {
   ASSERT_EQ(bytes.size(), 196u);
   CPreferences loaded;
   Load(bytes, loaded);
-  EXPECT_EQ(loaded.m_alarms.m_nLoadedTag, 1);
   for (const CAlarmSetting& entry : loaded.m_alarms.m_alarm) {
     EXPECT_FALSE(entry.IsOn());
     EXPECT_EQ(entry.m_wAzanTime, 0);

@@ -73,7 +73,7 @@ class NoReports : public SettingsReporter {
 TEST(PrefsDump, OlderAlarmLayoutPrintsNoEntries) {
   NoReports reporter;
   CLocations document(reporter);
-  document.m_preferences.m_alarms.m_nLoadedTag = 1;
+  document.m_loadReport.alarmsTag = 1;
   document.m_preferences.m_alarms.m_recipients = {"r\n"};
   document.m_location.m_dTimeZone = 5.75;
   std::ostringstream out;
