@@ -24,7 +24,9 @@ class CDstRule {
   // Whether daylight saving is in force on a calendar day: month 1..12,
   // day 1..31, weekday that of the same date (0 = Sunday). The start
   // transition day counts as daylight saving, the end day as standard time.
-  // A month outside 1..12 gives false.
+  // An end that comes before the start, in another month or in the same
+  // one, keeps it in force over the turn of the year. A month outside 1..12
+  // gives false.
   bool IsDst(int32_t year, int32_t month, int32_t day, int32_t weekday) const;
 
   void Serialize(CArchive& ar);

@@ -99,9 +99,9 @@ TEST(DstRule, BothTransitionsInOneMonth) {
              {2026, 3, 31, false},
              {2026, 4, 15, false}},
             "window");
-  // An end before the start: in force from the start to the end of the month.
+  // An end before the start: in force over the turn of the year.
   ExpectDst(Rule(0x8293, 0x0200),
-            {{2026, 3, 19, false}, {2026, 3, 20, true}, {2026, 3, 31, true}, {2026, 4, 1, false}},
+            {{2026, 3, 19, false}, {2026, 3, 20, true}, {2026, 3, 31, true}, {2026, 4, 1, true}},
             "end before start");
 }
 
