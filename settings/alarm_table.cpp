@@ -58,7 +58,7 @@ bool CAlarmTable::SetPlaySound(int32_t playSound) {
 }
 
 int32_t CAlarmTable::FindPrevEnabled(int32_t index) const {
-  for (int32_t i = std::min(index, int32_t{kPrayerCount}) - 1; i >= 0; --i) {
+  for (int32_t i = std::clamp(index, int32_t{0}, int32_t{kPrayerCount}) - 1; i >= 0; --i) {
     if (m_alarm[static_cast<std::size_t>(i)].IsOn()) {
       return i;
     }
@@ -67,7 +67,8 @@ int32_t CAlarmTable::FindPrevEnabled(int32_t index) const {
 }
 
 int32_t CAlarmTable::FindNextEnabled(int32_t index) const {
-  for (int32_t i = std::max(index, int32_t{-1}) + 1; i < kPrayerCount; ++i) {
+  for (int32_t i = std::clamp(index, int32_t{-1}, int32_t{kPrayerCount}) + 1; i < kPrayerCount;
+       ++i) {
     if (m_alarm[static_cast<std::size_t>(i)].IsOn()) {
       return i;
     }
