@@ -36,12 +36,16 @@ class CLocations {
   // Writes the current values first when the file does not exist, then
   // loads it. False after a reported failure; values read before it stay.
   bool OnOpenDocument(const std::string& path);
-  // Loads an existing file and never writes one.
+  // Loads an existing file and never writes one. Only a regular file is
+  // read: a FIFO, a device or a directory is refused and reported.
   bool ReadDocument(const std::string& path);
   // Replaces the file in one step: a new file in the same directory, synced,
-  // then renamed over the old one. On failure the old file is untouched, the
-  // failure is reported and every changed flag stays as it was. A file that
-  // failed to load is first kept as PATH.bad.
+  // then renamed over the old one. A symbolic link is saved through: its
+  // target is replaced that way, in the target's directory, and the link
+  // stays. A link to nothing, a write-protected file (its owner's write bit
+  // clear) and anything but a regular file are refused. On failure the old
+  // file is untouched, the failure is reported and every changed flag stays
+  // as it was. A file that failed to load is first kept as PATH.bad.
   bool OnSaveDocument(const std::string& path);
 
   bool IsModified() const;
