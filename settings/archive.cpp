@@ -157,10 +157,6 @@ CArchive& CArchive::operator<<(char value) {
   StoreLe(static_cast<unsigned char>(value), 1);
   return *this;
 }
-CArchive& CArchive::operator<<(int16_t value) {
-  StoreLe(static_cast<uint16_t>(value), 2);
-  return *this;
-}
 CArchive& CArchive::operator<<(uint16_t value) {
   StoreLe(value, 2);
   return *this;
@@ -204,10 +200,6 @@ CArchive& CArchive::operator>>(uint8_t& value) {
 }
 CArchive& CArchive::operator>>(char& value) {
   value = static_cast<char>(static_cast<unsigned char>(LoadLe(1)));
-  return *this;
-}
-CArchive& CArchive::operator>>(int16_t& value) {
-  value = static_cast<int16_t>(static_cast<uint16_t>(LoadLe(2)));
   return *this;
 }
 CArchive& CArchive::operator>>(uint16_t& value) {

@@ -59,7 +59,6 @@ class CArchive {
 
   CArchive& operator<<(uint8_t value);
   CArchive& operator<<(char value);
-  CArchive& operator<<(int16_t value);
   CArchive& operator<<(uint16_t value);
   CArchive& operator<<(int32_t value);
   CArchive& operator<<(uint32_t value);
@@ -68,7 +67,6 @@ class CArchive {
 
   CArchive& operator>>(uint8_t& value);
   CArchive& operator>>(char& value);
-  CArchive& operator>>(int16_t& value);
   CArchive& operator>>(uint16_t& value);
   CArchive& operator>>(int32_t& value);
   CArchive& operator>>(uint32_t& value);
