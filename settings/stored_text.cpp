@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 namespace kestrivane {
 
@@ -57,11 +58,12 @@ void AppendUtf8(std::string& out, char32_t code) {
   }
 }
 
-// The Windows-1252 byte of a code point, or -1 where it has none.
-int Cp1252Byte(char32_t code) {
-  if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return static_cast<int>(code);
+// The Windows-1252 byte of a code point, where it has one.
+std::optional<char> Cp1252Byte(char32_t code) {
+  if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return static_cast<char>(code);
   const auto* found = std::find(std::begin(kHighCodes), std::end(kHighCodes), code);
-  return found == std::end(kHighCodes) ? -1 : static_cast<int>(0x80 + (found - kHighCodes));
+  if (found == std::end(kHighCodes)) return std::nullopt;
+  return static_cast<char>(0x80 + (found - kHighCodes));
 }
 
 }  // namespace
@@ -100,9 +102,9 @@ std::string TextToStored(std::string_view text) {
   for (std::size_t at = 0; at < text.size();) {
     const std::size_t length = DecodeUtf8(text.substr(at), code);
     if (length == 0) return std::string(text);
-    const int byte = Cp1252Byte(code);
-    if (byte < 0) return std::string(text);
-    stored += static_cast<char>(byte);
+    const std::optional<char> byte = Cp1252Byte(code);
+    if (!byte) return std::string(text);
+    stored += *byte;
     at += length;
   }
   // "Ã¼" in Windows-1252 is the UTF-8 of "ü": such text keeps its UTF-8.

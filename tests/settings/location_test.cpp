@@ -32,6 +32,8 @@ TEST(DstRule, InForceFromTheStartDayToTheDayBeforeTheEnd) {
       // The 10th and the second Sunday: the 8th in 2026, the 14th in 2027.
       {0x8289, 0x0208, "+2026-7-15 -2027-7-15 +2027-3-13"},
       {0x8289, 0x0289, "-2026-3-10 -2026-7-15"},  // ends as it starts
+      // The last Sunday and the 28th: the 29th in 2026, the 28th in 2027.
+      {0x8220, 0x029B, "+2026-7-15 -2026-3-28 +2026-3-29 -2027-7-15 -2027-3-28"},
   };
   for (const auto& r : rules) {
     CDstRule rule;
