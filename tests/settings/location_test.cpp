@@ -34,6 +34,7 @@ TEST(DstRule, InForceFromTheStartDayToTheDayBeforeTheEnd) {
       {0x8289, 0x0289, "-2026-3-10 -2026-7-15"},  // ends as it starts
       // The last Sunday and the 28th: the 29th in 2026, the 28th in 2027.
       {0x8220, 0x029B, "+2026-7-15 -2026-3-28 +2026-3-29 -2027-7-15 -2027-3-28"},
+      {0x8320, 0x0398, "+2029-4-24 -2029-4-25 +2029-4-29 +2029-7-15"},  // April's: the 29th
   };
   for (const auto& r : rules) {
     CDstRule rule;

@@ -173,6 +173,9 @@ std::vector<DocumentCase> DocumentCases() {
       {"dangling link", [=] { link("gone"); }, false, "link to a file that does not exist"},
       {"no room for the new file", [] { fs::create_directory("Prefs.dat.tmp"); }, false,
        "cannot create \"Prefs.dat.tmp\""},
+      {"no room for the damaged copy",
+       [=] { file(variant.substr(0, 20))(), fs::create_directory("Prefs.dat.bad"); }, false,
+       "could not be kept as \"Prefs.dat.bad\""},
       {"write-protected", [=] { file(variant)(), ::chmod(kPrefs, 0444); }, true,
        "\"Prefs.dat\": it is write-protected."},
       {"link through a link to a damaged file",
@@ -240,6 +243,7 @@ TEST(Document, OpensOrReportsAndNeverBreaksWhatItCannotReplace) {
       c.check(doc);
       continue;
     }
+    EXPECT_FALSE(doc.OnSaveDocument(kPrefs)) << "and so is the next";
     EXPECT_EQ(Listing(), before);
     const CAlarmTable& alarms = doc.m_preferences.m_alarms;
     EXPECT_EQ(alarms.m_bDirty + alarms.m_alarm[0].m_bDirty + alarms.m_alarm[1].m_bDirty,

@@ -26,6 +26,7 @@ TEST(StoredText, ReadsUtf8ElseWindows1252AndWritesTheSameBytesBack) {
       {"overlong form", "\xC0\xAF", "\xC3\x80\xC2\xAF"},
       {"cut sequence", "a\xE2\x82", "a\xC3\xA2\xE2\x80\x9A"},
       {"past U+10FFFF", "\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC"},
+      {"no lead byte", "\xFC\x80\x80\x80", "\xC3\xBC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC"},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(StoredToText(row.stored), row.text) << row.name;
@@ -39,6 +40,8 @@ TEST(StoredText, AnUnchangedFieldKeepsItsLoadedBytes) {
   EXPECT_EQ(TextToStored("Z\xC3\xBCrich", loaded), loaded[0]);
   EXPECT_EQ(TextToStored("Z\xC3\xBCrich!", loaded), "Z\xFCrich!");
   EXPECT_EQ(TextToStored("not \xFF UTF-8"), "not \xFF UTF-8");
+  // A sequence cut by the end of the text, though the bytes after it would complete it.
+  EXPECT_EQ(TextToStored(std::string_view("a\xE2\x82\xAC", 3)), "a\xE2\x82");
 }
 
 TEST(StoredText, Utf16HasSurrogatePairs) {
