@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "settings/archive.h"
+#include "settings/settings_editor.h"
 
 // The largest single allocation made while a test watches, to show that a
 // corrupt length is refused before memory is requested for it.
@@ -100,6 +101,13 @@ TEST(Archive, AFailedWriteIsTheWriteError) {
   }
   ::close(fd);
 }
+
+// Answers every dialog with OK, changing nothing.
+struct OkEditor : SettingsEditor {
+  bool RunPreferencesDialog(CPreferences&) override { return true; }
+  bool RunLocationDialog(CLocation&) override { return true; }
+  bool RunAlarmsDialog(CAlarmTable&, const PrayerTimes&, int32_t) override { return true; }
+};
 
 // A Prefs.dat as the program may find it: whether it opens, what is
 // reported, and what the next save leaves. Without a check the save is
@@ -231,6 +239,8 @@ TEST(Document, OpensOrReportsAndNeverBreaksWhatItCannotReplace) {
     EXPECT_LT(g_largestAllocation.load(), 1u << 20);
     EXPECT_EQ(reporter.messages.empty(), c.opens) << reporter.messages;
     EXPECT_EQ(doc.IsModified(), !c.opens);
+    OkEditor ok;  // an OK that changes nothing counts only what is not saved yet
+    EXPECT_EQ(doc.EditPreferences(ok) || doc.EditLocation(ok), !c.opens);
     if (!c.opens) {
       EXPECT_EQ(Listing(), before) << "a failed open changes nothing";
     }

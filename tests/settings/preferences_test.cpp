@@ -4,9 +4,6 @@
 
 #include <cstdint>
 
-#include "settings/locations_document.h"
-#include "settings/settings_editor.h"
-
 namespace kestrivane {
 namespace {
 
@@ -32,26 +29,6 @@ TEST(Preferences, SettersReportOnlyRealChanges) {
   EXPECT_EQ(alarms.m_bDirty, 1);
   EXPECT_TRUE(alarms.SetPlaySound(1));
   EXPECT_FALSE(alarms.SetAlarm(6, true, 0, 15) || alarms.SetAlarm(-1, true, 0, 15));
-}
-
-// Answers every dialog with OK, changing nothing.
-struct OkEditor : SettingsEditor {
-  bool RunPreferencesDialog(CPreferences&) override { return true; }
-  bool RunLocationDialog(CLocation&) override { return true; }
-  bool RunAlarmsDialog(CAlarmTable&, const PrayerTimes&, int32_t) override { return true; }
-};
-
-TEST(Preferences, AnOkIsAChangeOnlyWhenARecordIsMarkedChanged) {
-  struct : SettingsReporter {
-    void ReportError(const std::string&) override {}
-  } reporter;
-  CLocations doc(reporter);
-  OkEditor ok;
-  doc.m_preferences.m_bDirty = doc.m_preferences.m_alarms.m_bDirty = 0;
-  doc.m_location.m_bDirty = doc.m_location.m_dstRule.m_bDirty = 0;
-  EXPECT_FALSE(doc.EditPreferences(ok) || doc.EditAlarms(ok, {}) || doc.EditLocation(ok));
-  doc.m_preferences.m_alarms.m_bDirty = doc.m_location.m_dstRule.m_bDirty = 1;  // not saved yet
-  EXPECT_TRUE(doc.EditPreferences(ok) && doc.EditAlarms(ok, {}) && doc.EditLocation(ok));
 }
 
 TEST(AlarmTable, FindsTheNearestSwitchedOnEntry) {
