@@ -30,6 +30,7 @@
 #include "resources/menu_template.h"
 #include "resources/string_table.h"
 #include "settings/day_times.h"
+#include "settings/stored_text.h"
 #include "timetable/month_select_dlg.h"
 #include "timetable/timetable_dlg.h"
 #include "timetable/timetable_text.h"
@@ -75,7 +76,8 @@ class CMainDlg::EngineHost : public AlarmHost {
     m_window.m_sender.Send(path, message);
   }
   void AlarmFired(const std::string& message) override {
-    m_window.m_notifier.Show(QStringLiteral("Kestrivane"), QString::fromUtf8(message.c_str()));
+    m_window.m_notifier.Show(QStringLiteral("Kestrivane"),
+                             QString::fromStdString(StoredToText(message)));
   }
   void RefreshControls() override { m_window.UpdateData(false); }
   void MinimizeToTray() override { m_window.MinimizeAfterStartup(); }
@@ -284,8 +286,8 @@ void CMainDlg::ShowPrayerTimes() {
 }
 
 void CMainDlg::ShowLocation(const CLocation& location) {
-  m_strLocation[0] = location.m_strCity;
-  m_strCountry = location.m_strCountry;
+  m_strLocation[0] = StoredToText(location.m_strCity);
+  m_strCountry = StoredToText(location.m_strCountry);
   m_strLocation[1] = location.FormatLatitude();
   m_strLocation[2] = location.FormatLongitude();
   m_strLocation[4] = FormatAltitude(location.m_nAltitude);

@@ -3,6 +3,7 @@
 #include "dialogs/daylight_savings_dlg.h"
 #include "platform/data_exchange.h"
 #include "settings/location.h"
+#include "settings/stored_text.h"
 
 namespace kestrivane {
 
@@ -12,8 +13,8 @@ CLocationEditDlg::CLocationEditDlg(QWidget* parent) : CSettingsDialog(IDD_LOCATI
 }
 
 void CLocationEditDlg::LoadFrom(const CLocation& location) {
-  m_strCity = location.m_strCity;
-  m_strCountry = location.m_strCountry;
+  m_strCity = StoredToText(location.m_strCity);
+  m_strCountry = StoredToText(location.m_strCountry);
   int32_t degrees = 0, minutes = 0;
   bool negative = false;
   location.GetLatitude(degrees, minutes, negative);
@@ -72,10 +73,13 @@ void CLocationEditDlg::OnConfigure() {
 }
 
 bool CLocationEditDlg::SaveTo(CLocation& location) const {
-  location.Set(m_strCity, m_strCountry, static_cast<uint16_t>(m_nLatDegrees),
-               static_cast<uint16_t>(m_nLatMinutes), m_nLatDirection != 0,
-               static_cast<uint16_t>(m_nLongDegrees), static_cast<uint16_t>(m_nLongMinutes),
-               m_nLongDirection != 0, static_cast<uint16_t>(m_nAltitude), m_dTimeZone, m_rule);
+  // A name left as it was keeps the bytes it was loaded with.
+  location.Set(TextToStored(m_strCity, location.m_strCity),
+               TextToStored(m_strCountry, location.m_strCountry),
+               static_cast<uint16_t>(m_nLatDegrees), static_cast<uint16_t>(m_nLatMinutes),
+               m_nLatDirection != 0, static_cast<uint16_t>(m_nLongDegrees),
+               static_cast<uint16_t>(m_nLongMinutes), m_nLongDirection != 0,
+               static_cast<uint16_t>(m_nAltitude), m_dTimeZone, m_rule);
   return location.m_bDirty != 0 || location.m_dstRule.m_bDirty != 0;
 }
 

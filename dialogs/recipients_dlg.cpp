@@ -8,6 +8,7 @@
 
 #include "platform/data_exchange.h"
 #include "platform/message_box.h"
+#include "settings/stored_text.h"
 
 namespace kestrivane {
 
@@ -54,7 +55,7 @@ void CRecipientsDlg::OnInitDialog() {
   CSettingsDialog::OnInitDialog();
   QListWidget* list = List();
   for (const std::string& name : *m_pRecipients) {
-    list->addItem(new RecipientItem(QString::fromStdString(name)));
+    list->addItem(new RecipientItem(QString::fromStdString(StoredToText(name))));
   }
   if (list->count() > 0) {
     Item(IDC_REMOVE_RECIPIENT)->setEnabled(true);
@@ -117,9 +118,12 @@ void CRecipientsDlg::OnRemove() {
 
 void CRecipientsDlg::OnOK() {
   QListWidget* list = List();
+  // A name that was in the list keeps the bytes it was loaded with.
+  const std::vector<std::string> loaded = std::move(*m_pRecipients);
   m_pRecipients->clear();
   for (int i = list->count() - 1; i >= 0; --i) {
-    m_pRecipients->insert(m_pRecipients->begin(), list->item(i)->text().toStdString());
+    m_pRecipients->insert(m_pRecipients->begin(),
+                          TextToStored(list->item(i)->text().toStdString(), loaded));
   }
   // The framework's OK reads the name field back; a name not added is dropped.
   CSettingsDialog::OnOK();

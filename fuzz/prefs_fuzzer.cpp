@@ -56,11 +56,10 @@ void Check(bool condition, const char* what) {
 }
 
 bool InWrittenForm(const kestrivane::CLocations& doc) {
-  const auto& alarms = doc.m_preferences.m_alarms;
-  bool form = doc.m_nLoadedTag == 2 && doc.m_preferences.m_nLoadedTag == 2 &&
-              alarms.m_nLoadedTag == 2 && doc.m_location.m_nLoadedTag == 2 &&
-              doc.m_location.m_dstRule.m_nLoadedTag == 2;
-  for (const auto& entry : alarms.m_alarm) form = form && entry.m_nLoadedTag == 2;
+  const kestrivane::SettingsLoadReport& tags = doc.m_loadReport;
+  bool form = tags.documentTag == 2 && tags.preferencesTag == 2 && tags.alarmsTag == 2 &&
+              tags.locationTag == 2 && tags.dstRuleTag == 2;
+  for (const int32_t tag : tags.entryTags) form = form && tag == 2;
   return form;
 }
 

@@ -4,6 +4,8 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
+#include "settings/stored_text.h"
+
 namespace kestrivane {
 
 namespace {
@@ -33,7 +35,7 @@ void CTrayIcon::SetAvailabilityForTesting(std::function<bool()> available) {
 }
 
 QString CTrayIcon::CutTip(const std::string& tip) {
-  return QString::fromUtf8(tip.data(), static_cast<qsizetype>(tip.size())).left(kTrayTipLength);
+  return QString::fromStdString(StoredToText(tip)).left(kTrayTipLength);
 }
 
 bool CTrayIcon::Add(const std::string& tip, const QIcon& icon) {

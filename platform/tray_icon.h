@@ -52,6 +52,8 @@ class CTrayIcon : public QObject {
   // The menu the tray host opens on a right click (and some on a left one).
   void SetContextMenu(QMenu* menu);
 
+  // The tip as shown: stored text (settings/stored_text.h), cut to 63
+  // characters.
   static QString CutTip(const std::string& tip);
 
  signals:

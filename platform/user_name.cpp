@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <vector>
 
+#include "settings/stored_text.h"
+
 namespace kestrivane {
 
 std::string GetLoginName() {
@@ -22,7 +24,7 @@ std::string GetLoginName() {
   if (status != 0 || found == nullptr || found->pw_name == nullptr || found->pw_name[0] == '\0') {
     return "Default";
   }
-  return found->pw_name;
+  return TextToStored(found->pw_name);
 }
 
 }  // namespace kestrivane

@@ -28,12 +28,10 @@ void CAlarmSetting::GetAzanTime(uint16_t& hour, uint16_t& minute) const {
 }
 
 void CAlarmSetting::Serialize(CArchive& ar) {
+  ar.SerializeTag();
   if (ar.IsStoring()) {
-    ar << int32_t{2} << m_nFlags << m_wAzanTime << m_nIqamahDelay;
+    ar << m_nFlags << m_wAzanTime << m_nIqamahDelay;
   } else {
-    int32_t tag = 0;
-    ar >> tag;
-    m_nLoadedTag = tag;
     ar >> m_nFlags >> m_wAzanTime >> m_nIqamahDelay;
   }
   m_bDirty = 0;
@@ -60,7 +58,7 @@ bool CAlarmTable::SetPlaySound(int32_t playSound) {
 }
 
 int32_t CAlarmTable::FindPrevEnabled(int32_t index) const {
-  for (int32_t i = std::min(index, int32_t{kPrayerCount}) - 1; i >= 0; --i) {
+  for (int32_t i = std::clamp(index, int32_t{0}, int32_t{kPrayerCount}) - 1; i >= 0; --i) {
     if (m_alarm[static_cast<std::size_t>(i)].IsOn()) {
       return i;
     }
@@ -69,7 +67,8 @@ int32_t CAlarmTable::FindPrevEnabled(int32_t index) const {
 }
 
 int32_t CAlarmTable::FindNextEnabled(int32_t index) const {
-  for (int32_t i = std::max(index, int32_t{-1}) + 1; i < kPrayerCount; ++i) {
+  for (int32_t i = std::clamp(index, int32_t{-1}, int32_t{kPrayerCount}) + 1; i < kPrayerCount;
+       ++i) {
     if (m_alarm[static_cast<std::size_t>(i)].IsOn()) {
       return i;
     }
@@ -78,8 +77,8 @@ int32_t CAlarmTable::FindNextEnabled(int32_t index) const {
 }
 
 void CAlarmTable::Serialize(CArchive& ar) {
+  const int32_t tag = ar.SerializeTag();
   if (ar.IsStoring()) {
-    ar << int32_t{2};
     for (CAlarmSetting& entry : m_alarm) {
       entry.Serialize(ar);
     }
@@ -91,9 +90,6 @@ void CAlarmTable::Serialize(CArchive& ar) {
     return;
   }
 
-  int32_t tag = 0;
-  ar >> tag;
-  m_nLoadedTag = tag;
   if (tag == kOlderLayoutTag) {
     // Nothing of the older block is used; the entries keep their values.
     for (int i = 0; i < kOlderLayoutValues; ++i) {

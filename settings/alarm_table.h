@@ -30,7 +30,6 @@ class CAlarmSetting {
   uint16_t m_wAzanTime = 0;      // hour in the high byte, minute in the low byte
   uint16_t m_nIqamahDelay = 15;  // minutes after the azan
   uint8_t m_bDirty = 1;
-  int32_t m_nLoadedTag = 2;  // the tag as last read, for diagnostics; never written
 };
 
 class CAlarmTable {
@@ -53,7 +52,6 @@ class CAlarmTable {
   std::vector<std::string> m_recipients;  // in display order
   int32_t m_bPlaySound = 0;
   uint8_t m_bDirty = 1;
-  int32_t m_nLoadedTag = 2;  // the tag as last read, for diagnostics; never written
 };
 
 }  // namespace kestrivane

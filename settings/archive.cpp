@@ -51,6 +51,17 @@ uint64_t CArchive::BytesLeft() const {
   return m_position < m_fileSize ? m_fileSize - m_position : 0;
 }
 
+int32_t CArchive::SerializeTag() {
+  int32_t tag = 2;
+  if (IsStoring()) {
+    *this << tag;
+  } else {
+    *this >> tag;
+    m_tagsRead.push_back(tag);
+  }
+  return tag;
+}
+
 void CArchive::Close() {
   if (IsStoring()) {
     FlushBuffer();
@@ -146,10 +157,6 @@ CArchive& CArchive::operator<<(char value) {
   StoreLe(static_cast<unsigned char>(value), 1);
   return *this;
 }
-CArchive& CArchive::operator<<(int16_t value) {
-  StoreLe(static_cast<uint16_t>(value), 2);
-  return *this;
-}
 CArchive& CArchive::operator<<(uint16_t value) {
   StoreLe(value, 2);
   return *this;
@@ -193,10 +200,6 @@ CArchive& CArchive::operator>>(uint8_t& value) {
 }
 CArchive& CArchive::operator>>(char& value) {
   value = static_cast<char>(static_cast<unsigned char>(LoadLe(1)));
-  return *this;
-}
-CArchive& CArchive::operator>>(int16_t& value) {
-  value = static_cast<int16_t>(static_cast<uint16_t>(LoadLe(2)));
   return *this;
 }
 CArchive& CArchive::operator>>(uint16_t& value) {

@@ -52,9 +52,13 @@ class CArchive {
   // Loading: bytes of the file not yet consumed.
   uint64_t BytesLeft() const;
 
+  // The schema tag that opens every record: storing writes 2; loading reads
+  // it, returns it and adds it to TagsRead(), so the records keep none.
+  int32_t SerializeTag();
+  const std::vector<int32_t>& TagsRead() const { return m_tagsRead; }
+
   CArchive& operator<<(uint8_t value);
   CArchive& operator<<(char value);
-  CArchive& operator<<(int16_t value);
   CArchive& operator<<(uint16_t value);
   CArchive& operator<<(int32_t value);
   CArchive& operator<<(uint32_t value);
@@ -63,7 +67,6 @@ class CArchive {
 
   CArchive& operator>>(uint8_t& value);
   CArchive& operator>>(char& value);
-  CArchive& operator>>(int16_t& value);
   CArchive& operator>>(uint16_t& value);
   CArchive& operator>>(int32_t& value);
   CArchive& operator>>(uint32_t& value);
@@ -85,6 +88,7 @@ class CArchive {
   std::vector<unsigned char> m_buffer;
   std::size_t m_bufferUsed = 0;  // storing: bytes waiting; loading: bytes held
   std::size_t m_bufferRead = 0;  // loading: bytes of the buffer consumed
+  std::vector<int32_t> m_tagsRead;
 };
 
 }  // namespace kestrivane

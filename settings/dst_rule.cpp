@@ -61,36 +61,31 @@ bool CDstRule::IsDst(int32_t year, int32_t month, int32_t day, int32_t weekday) 
   const auto afterStart = [&] { return d >= TransitionDay(m_wStart, year, month, d, weekday); };
   const auto beforeEnd = [&] { return d < TransitionDay(m_wEnd, year, month, d, weekday); };
 
-  if (startMonth < endMonth) {
-    if (m > startMonth && m < endMonth) return true;
-    if (m == startMonth) return afterStart();
-    if (m == endMonth) return beforeEnd();
-    return false;
+  // An end before the start in the year's order keeps daylight saving over
+  // the turn of the year (southern hemisphere).
+  bool wraps = startMonth > endMonth;
+  if (startMonth == endMonth && startMonth < 12) {
+    // Both in one month: this year's two days decide.
+    const auto y = static_cast<int16_t>(year);
+    const int64_t toFirst = int64_t{DayIndex(y, static_cast<int16_t>(startMonth + 1), 1)} -
+                            DayIndex(y, static_cast<int16_t>(month), 1) - d;
+    const int64_t firstWeekday = ((weekday + toFirst) % 7 + 7) % 7;
+    wraps = TransitionDay(m_wEnd, year, startMonth + 1, 0, firstWeekday) <
+            TransitionDay(m_wStart, year, startMonth + 1, 0, firstWeekday);
   }
-  if (startMonth > endMonth) {
-    // Southern hemisphere: in force across the turn of the year.
-    if (m > startMonth || m < endMonth) return true;
-    if (m == startMonth) return afterStart();
-    if (m == endMonth) return beforeEnd();
-    return false;
+  if (m == startMonth && m == endMonth) {
+    return wraps ? afterStart() || beforeEnd() : afterStart() && beforeEnd();
   }
-  if (m != startMonth) {
-    return false;
-  }
-  // Both transitions in one month: a window when the end follows the
-  // start, otherwise in force from the start to the end of the month.
-  const bool window = TransitionDay(m_wEnd, year, month, d, weekday) >
-                      TransitionDay(m_wStart, year, month, d, weekday);
-  return afterStart() && (!window || beforeEnd());
+  if (m == startMonth) return afterStart();
+  if (m == endMonth) return beforeEnd();
+  return wraps ? m > startMonth || m < endMonth : m > startMonth && m < endMonth;
 }
 
 void CDstRule::Serialize(CArchive& ar) {
+  ar.SerializeTag();
   if (ar.IsStoring()) {
-    ar << int32_t{2} << m_wStart << m_wEnd;
+    ar << m_wStart << m_wEnd;
   } else {
-    int32_t tag = 0;
-    ar >> tag;
-    m_nLoadedTag = tag;
     ar >> m_wStart >> m_wEnd;
   }
   m_bDirty = 0;

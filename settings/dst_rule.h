@@ -24,7 +24,9 @@ class CDstRule {
   // Whether daylight saving is in force on a calendar day: month 1..12,
   // day 1..31, weekday that of the same date (0 = Sunday). The start
   // transition day counts as daylight saving, the end day as standard time.
-  // A month outside 1..12 gives false.
+  // An end that comes before the start, in another month or in the same
+  // one, keeps it in force over the turn of the year. A month outside 1..12
+  // gives false.
   bool IsDst(int32_t year, int32_t month, int32_t day, int32_t weekday) const;
 
   void Serialize(CArchive& ar);
@@ -32,7 +34,6 @@ class CDstRule {
   uint16_t m_wStart = 0x0220;  // last Sunday of March, not observed
   uint16_t m_wEnd = 0x0920;    // last Sunday of October
   uint8_t m_bDirty = 1;
-  int32_t m_nLoadedTag = 2;  // the tag as last read, for diagnostics; never written
 
  private:
   void Store(bool isStart, bool observes, uint16_t word);

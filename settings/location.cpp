@@ -76,14 +76,11 @@ double CLocation::GetLongitudeRadians() const {
 }
 
 void CLocation::Serialize(CArchive& ar) {
+  ar.SerializeTag();
   if (ar.IsStoring()) {
-    ar << int32_t{2} << m_strCity << m_strCountry << m_nLatDegrees << m_nLatMinutes
-       << m_chLatHemisphere << m_nLongDegrees << m_nLongMinutes << m_chLongHemisphere << m_nAltitude
-       << m_dTimeZone;
+    ar << m_strCity << m_strCountry << m_nLatDegrees << m_nLatMinutes << m_chLatHemisphere
+       << m_nLongDegrees << m_nLongMinutes << m_chLongHemisphere << m_nAltitude << m_dTimeZone;
   } else {
-    int32_t tag = 0;
-    ar >> tag;
-    m_nLoadedTag = tag;
     ar >> m_strCity >> m_strCountry >> m_nLatDegrees >> m_nLatMinutes >> m_chLatHemisphere >>
         m_nLongDegrees >> m_nLongMinutes >> m_chLongHemisphere >> m_nAltitude >> m_dTimeZone;
   }

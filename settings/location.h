@@ -47,7 +47,6 @@ class CLocation {
   double m_dTimeZone = 5.0;    // hours east of Greenwich, standard time
   CDstRule m_dstRule;
   uint8_t m_bDirty = 1;
-  int32_t m_nLoadedTag = 2;  // the tag as last read, for diagnostics; never written
 };
 
 }  // namespace kestrivane

@@ -6,7 +6,9 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "settings/archive.h"
 
@@ -47,7 +49,7 @@ std::string DirectoryOf(const std::string& path) {
 
 // Copies the bytes of `from` into a new file `to` and syncs it.
 bool CopyFile(const std::string& from, const std::string& to, std::string& why) {
-  FileHandle in(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
+  FileHandle in(::open(from.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (in.get() < 0) {
     why = "cannot read it: " + ErrorText(errno);
     return false;
@@ -82,6 +84,51 @@ bool CopyFile(const std::string& from, const std::string& to, std::string& why) 
     return false;
   }
   return true;
+}
+
+// Where a save writes: the file itself, or the file its symbolic link names,
+// so that the link stays. Empty when it may be written, else why not; `mode`
+// is the access of the file replaced, 0 for a new one.
+std::string SaveTarget(const std::string& path, std::string& target, mode_t& mode) {
+  target = path;
+  mode = 0;
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) != 0) {
+    return errno == ENOENT ? "" : ErrorText(errno);
+  }
+  if (S_ISLNK(info.st_mode)) {
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (resolved == nullptr) {
+      return errno == ENOENT ? "it is a symbolic link to a file that does not exist"
+                             : "cannot follow its symbolic link: " + ErrorText(errno);
+    }
+    target = resolved;
+    std::free(resolved);
+    if (::stat(target.c_str(), &info) != 0) return ErrorText(errno);
+  }
+  if (!S_ISREG(info.st_mode)) return "it is not a regular file";
+  // The owner's write bit, not access(2): root may write anything.
+  if ((info.st_mode & S_IWUSR) == 0) return "it is write-protected";
+  mode = info.st_mode & 07777;
+  return "";
+}
+
+// The tags in the order Serialize reads them.
+SettingsLoadReport ReportTags(const std::vector<int32_t>& tags) {
+  SettingsLoadReport report;
+  auto next = tags.begin();
+  const auto take = [&](int32_t& tag) {
+    if (next != tags.end()) tag = *next++;
+  };
+  take(report.documentTag);
+  take(report.preferencesTag);
+  take(report.alarmsTag);
+  if (report.alarmsTag != CAlarmTable::kOlderLayoutTag) {
+    for (int32_t& tag : report.entryTags) take(tag);
+  }
+  take(report.locationTag);
+  take(report.dstRuleTag);
+  return report;
 }
 
 }  // namespace
@@ -122,13 +169,7 @@ bool CLocations::IsModified() const {
 }
 
 void CLocations::Serialize(CArchive& ar) {
-  if (ar.IsStoring()) {
-    ar << int32_t{2};
-  } else {
-    int32_t tag = 0;
-    ar >> tag;
-    m_nLoadedTag = tag;
-  }
+  ar.SerializeTag();
   m_preferences.Serialize(ar);
   m_location.Serialize(ar);
   m_bModified = false;
@@ -145,20 +186,30 @@ bool CLocations::OnOpenDocument(const std::string& path) {
 bool CLocations::ReadDocument(const std::string& path) { return Load(path, false); }
 
 bool CLocations::Load(const std::string& path, bool willSave) {
-  FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (file.get() < 0) {
-    m_reporter.ReportError("Could not open the settings file " + Quoted(path) + ": " +
-                           ErrorText(errno) + ".");
+  // Without a writer a FIFO would hold up a blocking open for ever.
+  FileHandle file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  struct stat info {};
+  std::string why;
+  if (file.get() < 0 || ::fstat(file.get(), &info) != 0) {
+    why = ErrorText(errno);
+  } else if (!S_ISREG(info.st_mode)) {
+    // Only a regular file's size bounds what a stated length may cost.
+    why = "it is not a regular file";
+  }
+  if (!why.empty()) {
+    m_reporter.ReportError("Could not open the settings file " + Quoted(path) + ": " + why + ".");
     m_damagedPath = path;
     return false;
   }
   // Raised while loading, so that a load cut short leaves the document
   // counted as changed.
   SetModifiedFlag(true);
+  CArchive ar(file.get(), CArchive::kLoad);
   try {
-    CArchive ar(file.get(), CArchive::kLoad);
     Serialize(ar);
+    m_loadReport = ReportTags(ar.TagsRead());
   } catch (const CArchiveException& e) {
+    m_loadReport = ReportTags(ar.TagsRead());
     std::string message = "Could not read the settings file " + Quoted(path) + ": ";
     if (e.cause() == CArchiveException::kEndOfFile) {
       message += "it ends at byte offset " + std::to_string(e.offset()) +
@@ -188,9 +239,9 @@ bool CLocations::KeepDamagedCopy(const std::string& path, std::string& why) {
   const std::string bad = path + ".bad";
   const std::string staging = bad + ".tmp";
   ::unlink(staging.c_str());
-  // A second name for the damaged file costs no copy; where links are not
-  // possible the bytes are copied.
-  if (::link(path.c_str(), staging.c_str()) != 0 && !CopyFile(path, staging, why)) {
+  // Copied, not linked: a second name for a symbolic link would show the
+  // target after it is replaced.
+  if (!CopyFile(path, staging, why)) {
     ::unlink(staging.c_str());
     why = "the damaged file could not be kept as " + Quoted(bad) + " (" + why + ")";
     return false;
@@ -204,21 +255,20 @@ bool CLocations::KeepDamagedCopy(const std::string& path, std::string& why) {
 }
 
 bool CLocations::OnSaveDocument(const std::string& path) {
-  const std::string temporary = path + ".tmp";
   const Flags before = SaveFlags();
-  std::string why;
+  std::string target;
+  mode_t mode = 0;
+  std::string why = SaveTarget(path, target, mode);
+  const std::string temporary = target + ".tmp";
   bool created = false;
-  {
+  if (why.empty()) {
     FileHandle file(
         ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666));
     if (file.get() < 0) {
       why = "cannot create " + Quoted(temporary) + ": " + ErrorText(errno);
     } else {
       created = true;
-      struct stat old {};
-      if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
-        ::fchmod(file.get(), old.st_mode & 07777);  // the new file keeps the old one's access
-      }
+      if (mode != 0) ::fchmod(file.get(), mode);  // the new file keeps the old one's access
       try {
         CArchive ar(file.get(), CArchive::kStore);
         Serialize(ar);
@@ -234,7 +284,7 @@ bool CLocations::OnSaveDocument(const std::string& path) {
   if (why.empty() && m_damagedPath == path && KeepDamagedCopy(path, why)) {
     m_damagedPath.clear();
   }
-  if (why.empty() && ::rename(temporary.c_str(), path.c_str()) != 0) {
+  if (why.empty() && ::rename(temporary.c_str(), target.c_str()) != 0) {
     why = "cannot replace it: " + ErrorText(errno);
   }
   if (!why.empty()) {
@@ -247,7 +297,7 @@ bool CLocations::OnSaveDocument(const std::string& path) {
   }
   // The rename itself lasts only once the directory is synced; a failure here
   // leaves a complete file either way.
-  FileHandle directory(::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  FileHandle directory(::open(DirectoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (directory.get() >= 0) ::fsync(directory.get());
   return true;
 }

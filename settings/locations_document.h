@@ -3,6 +3,7 @@
 // and writes them as one file (Prefs.dat, by bare name, in the current
 // directory).
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -15,6 +16,17 @@ namespace kestrivane {
 class CArchive;
 class SettingsEditor;
 
+// What a load read besides the values: the schema tag of each record. The
+// records keep none; every store writes 2.
+struct SettingsLoadReport {
+  int32_t documentTag = 2;
+  int32_t preferencesTag = 2;
+  int32_t alarmsTag = 2;
+  std::array<int32_t, kPrayerCount> entryTags{2, 2, 2, 2, 2, 2};  // none read in the older layout
+  int32_t locationTag = 2;
+  int32_t dstRuleTag = 2;
+};
+
 class CLocations {
  public:
   explicit CLocations(SettingsReporter& reporter) : m_reporter(reporter) {}
@@ -24,12 +36,16 @@ class CLocations {
   // Writes the current values first when the file does not exist, then
   // loads it. False after a reported failure; values read before it stay.
   bool OnOpenDocument(const std::string& path);
-  // Loads an existing file and never writes one.
+  // Loads an existing file and never writes one. Only a regular file is
+  // read: a FIFO, a device or a directory is refused and reported.
   bool ReadDocument(const std::string& path);
   // Replaces the file in one step: a new file in the same directory, synced,
-  // then renamed over the old one. On failure the old file is untouched, the
-  // failure is reported and every changed flag stays as it was. A file that
-  // failed to load is first kept as PATH.bad.
+  // then renamed over the old one. A symbolic link is saved through: its
+  // target is replaced that way, in the target's directory, and the link
+  // stays. A link to nothing, a write-protected file (its owner's write bit
+  // clear) and anything but a regular file are refused. On failure the old
+  // file is untouched, the failure is reported and every changed flag stays
+  // as it was. A file that failed to load is first kept as PATH.bad.
   bool OnSaveDocument(const std::string& path);
 
   bool IsModified() const;
@@ -48,7 +64,7 @@ class CLocations {
 
   CLocation m_location;
   CPreferences m_preferences;
-  int32_t m_nLoadedTag = 2;  // the tag as last read, for diagnostics; never written
+  SettingsLoadReport m_loadReport;  // of the last load, also one cut short
 
  private:
   bool Load(const std::string& path, bool willSave);

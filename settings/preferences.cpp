@@ -32,12 +32,10 @@ double CPreferences::GetIshaAngleRadians() const {
 }
 
 void CPreferences::Serialize(CArchive& ar) {
+  ar.SerializeTag();
   if (ar.IsStoring()) {
-    ar << int32_t{2} << m_nTimeFormat << m_nFiqh << m_nFajrAngle << m_nIshaAngle << m_nReserved;
+    ar << m_nTimeFormat << m_nFiqh << m_nFajrAngle << m_nIshaAngle << m_nReserved;
   } else {
-    int32_t tag = 0;
-    ar >> tag;
-    m_nLoadedTag = tag;
     ar >> m_nTimeFormat >> m_nFiqh >> m_nFajrAngle >> m_nIshaAngle >> m_nReserved;
   }
   m_alarms.Serialize(ar);

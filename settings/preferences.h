@@ -35,7 +35,6 @@ class CPreferences {
   int32_t m_nReserved = 0;  // written back as loaded
   CAlarmTable m_alarms;
   uint8_t m_bDirty = 1;
-  int32_t m_nLoadedTag = 2;  // the tag as last read, for diagnostics; never written
 };
 
 }  // namespace kestrivane

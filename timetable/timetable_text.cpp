@@ -6,6 +6,7 @@
 #include "calc/conversions.h"
 #include "resources/project_info.h"
 #include "settings/day_times.h"
+#include "settings/stored_text.h"
 
 namespace kestrivane {
 
@@ -93,7 +94,7 @@ std::string FormatTimetableText(const std::string& city, int16_t year, int16_t m
 
 std::string BuildTimetableText(const CLocation& location, const CPreferences& preferences,
                                int16_t year, int16_t month) {
-  return FormatTimetableText(location.m_strCity, year, month,
+  return FormatTimetableText(StoredToText(location.m_strCity), year, month,
                              ComputeMonth(location, preferences, year, month));
 }
 

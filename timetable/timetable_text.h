@@ -42,7 +42,8 @@ std::vector<TimetableDay> ComputeMonth(const CLocation& location, const CPrefere
 std::string FormatTimetableText(const std::string& city, int16_t year, int16_t month,
                                 const std::vector<TimetableDay>& days);
 
-// ComputeMonth and FormatTimetableText for the location's city.
+// ComputeMonth and FormatTimetableText for the location's city, as UTF-8
+// text (settings/stored_text.h) like the rest of the page.
 std::string BuildTimetableText(const CLocation& location, const CPreferences& preferences,
                                int16_t year, int16_t month);
 

@@ -3,6 +3,7 @@
 #include "platform/ascii.h"
 #include "platform/mailslot_wire.h"
 #include "platform/plain_text.h"
+#include "settings/stored_text.h"
 
 namespace kestrivane {
 
@@ -17,7 +18,9 @@ ReceivedMessage ReadMessengerDatagram(std::span<const uint8_t> bytes,
   if (!message) {
     return received;
   }
-  received.message = std::move(*message);
+  // Names and text are 8-bit text from the sender's system.
+  received.message = {StoredToText(message->sender), StoredToText(message->recipient),
+                      StoredToText(message->text)};
   received.verdict = onlyFor && !AsciiEqualsIgnoreCase(received.message.recipient, *onlyFor)
                          ? MessengerVerdict::kOtherRecipient
                          : MessengerVerdict::kShown;

@@ -18,8 +18,9 @@ struct ReceivedMessage {
   MessengerMessage message;  // filled unless malformed
 };
 
-// Decodes a datagram; with `onlyFor`, a message for any other recipient
-// (compared without regard to case) is not shown.
+// Decodes a datagram, its names and text read as stored text
+// (settings/stored_text.h); with `onlyFor`, a message for any other
+// recipient (compared without regard to case) is not shown.
 ReceivedMessage ReadMessengerDatagram(std::span<const uint8_t> bytes,
                                       const std::optional<std::string>& onlyFor);
 

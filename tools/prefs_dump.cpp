@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <ostream>
 
+#include "settings/stored_text.h"
+
 namespace kestrivane {
 
 namespace {
@@ -54,23 +56,22 @@ PrefsFileResult ReadPrefsFile(const std::string& path, CLocations& document, std
   }
   document.m_location = reader.m_location;
   document.m_preferences = reader.m_preferences;
-  document.m_nLoadedTag = reader.m_nLoadedTag;
+  document.m_loadReport = reader.m_loadReport;
   return PrefsFileResult::kLoaded;
 }
 
 std::string JsonString(const std::string& bytes) {
   std::string out = "\"";
-  for (const char c : bytes) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte == '"' || byte == '\\') {
+  for (const char16_t unit : StoredToUtf16(bytes)) {
+    if (unit == '"' || unit == '\\') {
       out += '\\';
-      out += c;
-    } else if (byte < 0x20 || byte > 0x7E) {
+      out += static_cast<char>(unit);
+    } else if (unit < 0x20 || unit > 0x7E) {
       char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(unit));
       out += escaped;
     } else {
-      out += c;
+      out += static_cast<char>(unit);
     }
   }
   return out + "\"";
@@ -80,14 +81,15 @@ void WritePrefsJson(std::ostream& out, const CLocations& document) {
   const CPreferences& p = document.m_preferences;
   const CAlarmTable& a = p.m_alarms;
   const CLocation& l = document.m_location;
+  const SettingsLoadReport& tags = document.m_loadReport;
   const auto num = [](auto value) { return std::to_string(value); };
 
-  out << "{\"tag\":" << num(document.m_nLoadedTag)
-      << ",\"preferences\":{\"tag\":" << num(p.m_nLoadedTag)
+  out << "{\"tag\":" << num(tags.documentTag)
+      << ",\"preferences\":{\"tag\":" << num(tags.preferencesTag)
       << ",\"timeFormat\":" << num(p.m_nTimeFormat) << ",\"fiqh\":" << num(p.m_nFiqh)
       << ",\"fajrAngle\":" << num(p.m_nFajrAngle) << ",\"ishaAngle\":" << num(p.m_nIshaAngle)
-      << ",\"reserved\":" << num(p.m_nReserved) << "},\"alarms\":{\"tag\":" << num(a.m_nLoadedTag);
-  if (a.m_nLoadedTag == CAlarmTable::kOlderLayoutTag) {
+      << ",\"reserved\":" << num(p.m_nReserved) << "},\"alarms\":{\"tag\":" << num(tags.alarmsTag);
+  if (tags.alarmsTag == CAlarmTable::kOlderLayoutTag) {
     out << ",\"olderLayout\":true";
   } else {
     out << ",\"entries\":[";
@@ -97,7 +99,7 @@ void WritePrefsJson(std::ostream& out, const CLocations& document) {
       e.GetAzanTime(hour, minute);
       char azan[16];
       std::snprintf(azan, sizeof azan, "%02u:%02u", unsigned{hour}, unsigned{minute});
-      out << (i ? "," : "") << "{\"tag\":" << num(e.m_nLoadedTag)
+      out << (i ? "," : "") << "{\"tag\":" << num(tags.entryTags[i])
           << ",\"flags\":" << num(unsigned{e.m_nFlags}) << ",\"azan\":\"" << azan
           << "\",\"iqamahDelay\":" << num(unsigned{e.m_nIqamahDelay}) << '}';
     }
@@ -107,7 +109,7 @@ void WritePrefsJson(std::ostream& out, const CLocations& document) {
   for (std::size_t i = 0; i < a.m_recipients.size(); ++i) {
     out << (i ? "," : "") << JsonString(a.m_recipients[i]);
   }
-  out << "]},\"location\":{\"tag\":" << num(l.m_nLoadedTag)
+  out << "]},\"location\":{\"tag\":" << num(tags.locationTag)
       << ",\"city\":" << JsonString(l.m_strCity) << ",\"country\":" << JsonString(l.m_strCountry)
       << ",\"latDegrees\":" << num(unsigned{l.m_nLatDegrees})
       << ",\"latMinutes\":" << num(unsigned{l.m_nLatMinutes})
@@ -117,7 +119,7 @@ void WritePrefsJson(std::ostream& out, const CLocations& document) {
       << ",\"longHemisphere\":" << JsonString(std::string(1, l.m_chLongHemisphere))
       << ",\"altitude\":" << num(unsigned{l.m_nAltitude})
       << ",\"timeZone\":" << JsonNumber(l.m_dTimeZone)
-      << ",\"dstRule\":{\"tag\":" << num(l.m_dstRule.m_nLoadedTag) << ",\"start\":\""
+      << ",\"dstRule\":{\"tag\":" << num(tags.dstRuleTag) << ",\"start\":\""
       << Hex16(l.m_dstRule.m_wStart) << "\",\"end\":\"" << Hex16(l.m_dstRule.m_wEnd) << "\"}}}\n";
 }
 

@@ -16,11 +16,13 @@ enum class PrefsFileResult { kLoaded, kMissing, kFailed };
 // it ended).
 PrefsFileResult ReadPrefsFile(const std::string& path, CLocations& document, std::string& error);
 
-// One JSON object with every stored field, tags as read; the entries of an
-// alarm block in the older layout are absent ("olderLayout": true).
+// One JSON object with every stored field, tags from the load report; the
+// entries of an alarm block in the older layout are absent ("olderLayout":
+// true).
 void WritePrefsJson(std::ostream& out, const CLocations& document);
 
-// A JSON string literal; every byte outside printable ASCII is escaped.
+// A JSON string literal of stored text; every character outside printable
+// ASCII is escaped.
 std::string JsonString(const std::string& bytes);
 
 }  // namespace kestrivane

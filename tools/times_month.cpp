@@ -6,6 +6,7 @@
 
 #include "calc/calendar.h"
 #include "resources/project_info.h"
+#include "settings/stored_text.h"
 #include "timetable/timetable_text.h"
 #include "tools/prayer_names.h"
 
@@ -13,54 +14,6 @@ namespace kestrivane {
 
 namespace {
 
-// The code points of Windows Latin-1's 0x80..0x9F; 0 where it has none.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
-// Length of the valid UTF-8 sequence starting at `at`, 0 if there is none.
-std::size_t Utf8Length(const std::string& s, std::size_t at) {
-  const auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-  const unsigned char lead = b(at);
-  std::size_t n = lead < 0x80                    ? 1
-                  : lead >= 0xC2 && lead <= 0xDF ? 2
-                  : lead >= 0xE0 && lead <= 0xEF ? 3
-                  : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                                 : 0;
-  if (n == 0 || at + n > s.size()) return 0;
-  for (std::size_t i = 1; i < n; ++i) {
-    if ((b(at + i) & 0xC0) != 0x80) return 0;
-  }
-  // Overlong, surrogate and out-of-range forms.
-  if ((lead == 0xE0 && b(at + 1) < 0xA0) || (lead == 0xED && b(at + 1) > 0x9F) ||
-      (lead == 0xF0 && b(at + 1) < 0x90) || (lead == 0xF4 && b(at + 1) > 0x8F)) {
-    return 0;
-  }
-  return n;
-}
-
-bool IsUtf8(const std::string& s) {
-  for (std::size_t i = 0; i < s.size();) {
-    const std::size_t n = Utf8Length(s, i);
-    if (n == 0) return false;
-    i += n;
-  }
-  return true;
-}
 
 std::string ProjectDomain() {
   std::string home = kProjectHomePage;
@@ -79,13 +32,16 @@ bool ZoneMinutes(double timeZone, int64_t& minutes) {
 std::string CalendarName(const CLocation& location, const YearMonth& month) {
   char tail[32];
   std::snprintf(tail, sizeof tail, ", %s %d", MonthName(month.month), month.year);
-  return "Prayer Timetable for " + location.m_strCity + tail;
+  return "Prayer Timetable for " + StoredToText(location.m_strCity) + tail;
 }
 
 std::string PlaceName(const CLocation& location) {
-  if (location.m_strCountry.empty()) return location.m_strCity;
-  if (location.m_strCity.empty()) return location.m_strCountry;
-  return location.m_strCity + ", " + location.m_strCountry;
+  // Each name read on its own: one may be Windows-1252, the other UTF-8.
+  const std::string city = StoredToText(location.m_strCity);
+  const std::string country = StoredToText(location.m_strCountry);
+  if (country.empty()) return city;
+  if (city.empty()) return country;
+  return city + ", " + country;
 }
 
 }  // namespace
@@ -148,25 +104,20 @@ std::string FoldLine(const std::string& line) {
 }
 
 std::string IcsText(const std::string& bytes) {
-  const bool utf8 = IsUtf8(bytes);
+  const std::string text = StoredToText(bytes);
   std::string out;
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    const auto b = static_cast<unsigned char>(bytes[i]);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto b = static_cast<unsigned char>(text[i]);
     if (b == '\\' || b == ';' || b == ',') {
       out += '\\';
       out += static_cast<char>(b);
     } else if (b == '\n' || b == '\r') {
-      if (b == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+      if (b == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
       out += "\\n";
     } else if (b < 0x20 || b == 0x7F) {
       out += ' ';  // no other control character may stand in a TEXT value
-    } else if (b < 0x80 || utf8) {
-      out += static_cast<char>(b);
-    } else if (b < 0xA0) {
-      const char16_t c = kCp1252High[b - 0x80];
-      AppendUtf8(out, c != 0 ? c : 0xFFFD);
     } else {
-      AppendUtf8(out, b);
+      out += static_cast<char>(b);
     }
   }
   return out;

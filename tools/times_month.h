@@ -40,8 +40,8 @@ std::string EventUid(const CLocation& location, int32_t year, int32_t month, int
 // and one blank, never inside a UTF-8 sequence. `line` has no line break.
 std::string FoldLine(const std::string& line);
 
-// A TEXT value: backslash, semicolon, comma and line breaks escaped; bytes
-// that are not UTF-8 read as Windows Latin-1.
+// A TEXT value of stored text (settings/stored_text.h): backslash,
+// semicolon, comma and line breaks escaped.
 std::string IcsText(const std::string& bytes);
 
 // One event per prayer per day, CR LF lines. `stamp` is the DTSTAMP value

@@ -3,172 +3,87 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
+#include <sstream>
+#include <utility>
 
 #include "settings/dst_rule.h"
 
 namespace kestrivane {
 namespace {
 
-int32_t Weekday(int y, unsigned m, unsigned d) {
-  using namespace std::chrono;
-  return static_cast<int32_t>(weekday{sys_days{year{y} / month{m} / day{d}}}.c_encoding());
-}
-
-struct DateCase {
-  int year;
-  unsigned month, day;
-  bool inForce;
-};
-
-void ExpectDst(const CDstRule& rule, std::initializer_list<DateCase> cases, const char* name) {
-  for (const auto& c : cases) {
-    EXPECT_EQ(rule.IsDst(c.year, static_cast<int32_t>(c.month), static_cast<int32_t>(c.day),
-                         Weekday(c.year, c.month, c.day)),
-              c.inForce)
-        << name << ": " << c.year << '-' << c.month << '-' << c.day;
+TEST(DstRule, InForceFromTheStartDayToTheDayBeforeTheEnd) {
+  const struct {
+    uint16_t start, end;
+    const char* dates;  // + in force, - not
+  } rules[] = {
+      // The default rule observed: the last Sundays of March and October.
+      {0x8220, 0x0920, "-2026-3-28 +2026-3-29 +2026-7-15 +2026-10-24 -2026-10-25 -2026-1-15"},
+      {0x0220, 0x0920, "-2026-7-15"},                                   // not observed
+      {0x8389, 0x0920, "-2026-4-9 +2026-4-10"},                         // the 10th of April
+      {0x8120, 0x0920, "-2024-2-24 +2024-2-25 -2026-2-21 +2026-2-22"},  // last Sunday
+      {0x8208, 0x0920, "-2026-3-7 +2026-3-8"},                          // second Sunday
+      {0x8228, 0x0920, "-2026-3-31 +2026-4-1"},                         // an ordinal past the end
+      // Southern: the first Sundays of October and April.
+      {0x8900, 0x0300, "+2026-1-15 +2026-4-4 -2026-4-5 -2026-6-15 -2026-10-3 +2026-10-4"},
+      // One month: the second Sunday (8th) to the 20th, and the 20th to the 5th.
+      {0x8208, 0x0293, "-2026-3-7 +2026-3-8 +2026-3-19 -2026-3-20 -2026-4-15"},
+      {0x8293, 0x0284, "+2026-3-4 -2026-3-5 +2026-3-20 +2026-4-1 +2026-1-15"},
+      // The 10th and the second Sunday: the 8th in 2026, the 14th in 2027.
+      {0x8289, 0x0208, "+2026-7-15 -2027-7-15 +2027-3-13"},
+      {0x8289, 0x0289, "-2026-3-10 -2026-7-15"},  // ends as it starts
+      // The last Sunday and the 28th: the 29th in 2026, the 28th in 2027.
+      {0x8220, 0x029B, "+2026-7-15 -2026-3-28 +2026-3-29 -2027-7-15 -2027-3-28"},
+      {0x8320, 0x0398, "+2029-4-24 -2029-4-25 +2029-4-29 +2029-7-15"},  // April's: the 29th
+  };
+  for (const auto& r : rules) {
+    CDstRule rule;
+    rule.m_wStart = r.start;
+    rule.m_wEnd = r.end;
+    std::istringstream dates(r.dates);
+    char sign = 0, dash = 0;
+    int y = 0, m = 0, d = 0;
+    while (dates >> sign >> y >> dash >> m >> dash >> d) {
+      using namespace std::chrono;
+      const auto weekday = std::chrono::weekday(sys_days(year(y) / m / d)).c_encoding();
+      EXPECT_EQ(rule.IsDst(y, m, d, static_cast<int32_t>(weekday)), sign == '+')
+          << std::hex << r.start << '/' << r.end << std::dec << ' ' << y << '-' << m << '-' << d;
+    }
   }
-}
-
-CDstRule Rule(uint16_t start, uint16_t end) {
   CDstRule rule;
-  rule.m_wStart = start;
-  rule.m_wEnd = end;
-  return rule;
-}
-
-TEST(DstRule, DefaultRuleObservedChangesOnTheLastSundays) {
-  ExpectDst(Rule(0x8220, 0x0920),
-            {{2026, 3, 29, true},
-             {2026, 3, 28, false},
-             {2026, 10, 25, false},
-             {2026, 10, 24, true},
-             {2026, 7, 15, true},
-             {2026, 1, 15, false},
-             {2026, 12, 31, false}},
-            "default observed");
-}
-
-TEST(DstRule, NotObservedIsNeverInForce) {
-  for (uint16_t end : {uint16_t{0x0920}, uint16_t{0x0320}, uint16_t{0x0B80}}) {
-    ExpectDst(Rule(0x0220, end), {{2026, 3, 29, false}, {2026, 7, 15, false}, {2026, 1, 15, false}},
-              "bit 15 clear");
+  rule.m_wStart = 0x8220;
+  for (int32_t v : {INT32_MIN, -1, 0, 13, INT32_MAX}) {
+    EXPECT_FALSE(rule.IsDst(2026, v, 1, 0));
+    (void)rule.IsDst(v, 3, v, v);  // any answer, without a fault
   }
-}
-
-TEST(DstRule, TransitionsOnFixedDatesAndNthWeekdays) {
-  // Day 10 of April entered as day index 9 of month 3.
-  CDstRule fixedStart = Rule(0x8220, 0x0920);
-  fixedStart.SetDate(true, true, 3, 9);
-  EXPECT_EQ(fixedStart.m_wStart, 0x8389);
-  ExpectDst(fixedStart, {{2026, 4, 9, false}, {2026, 4, 10, true}, {2026, 3, 31, false}},
-            "fixed start");
-  // Last Sunday of February: the 25th in leap 2024, the 22nd in 2026.
-  ExpectDst(Rule(0x8120, 0x0920),
-            {{2024, 2, 24, false}, {2024, 2, 25, true}, {2026, 2, 21, false}, {2026, 2, 22, true}},
-            "last Sunday of February");
-  // Second Sunday of March 2026 is the 8th.
-  ExpectDst(Rule(0x8208, 0x0920), {{2026, 3, 7, false}, {2026, 3, 8, true}}, "second Sunday");
-  // An ordinal the dialog cannot produce puts the transition past the month.
-  ExpectDst(Rule(0x8228, 0x0920), {{2026, 3, 31, false}, {2026, 4, 1, true}}, "ordinal 5");
-}
-
-TEST(DstRule, SouthernRulesHoldAcrossTheNewYear) {
-  CDstRule rule;
-  rule.SetWeekday(true, true, 9, 0, 0);    // first Sunday of October
-  rule.SetWeekday(false, false, 3, 0, 0);  // first Sunday of April
-  EXPECT_EQ(rule.m_wStart, 0x8900);
-  EXPECT_EQ(rule.m_wEnd, 0x0300);
-  ExpectDst(rule,
-            {{2026, 1, 15, true},
-             {2026, 12, 15, true},
-             {2026, 6, 15, false},
-             {2026, 4, 4, true},
-             {2026, 4, 5, false},
-             {2026, 10, 3, false},
-             {2026, 10, 4, true}},
-            "southern");
-}
-
-TEST(DstRule, BothTransitionsInOneMonth) {
-  // Second Sunday (8th) to the 20th of March 2026: a window.
-  ExpectDst(Rule(0x8208, 0x0293),
-            {{2026, 3, 7, false},
-             {2026, 3, 8, true},
-             {2026, 3, 19, true},
-             {2026, 3, 20, false},
-             {2026, 3, 31, false},
-             {2026, 4, 15, false}},
-            "window");
-  // An end before the start: in force from the start to the end of the month.
-  ExpectDst(Rule(0x8293, 0x0200),
-            {{2026, 3, 19, false}, {2026, 3, 20, true}, {2026, 3, 31, true}, {2026, 4, 1, false}},
-            "end before start");
 }
 
 TEST(DstRule, SettersBuildTheWordAndRaiseTheFlagOnlyOnChange) {
   CDstRule rule;
   rule.m_bDirty = 0;
   rule.SetWeekday(true, false, 2, 4, 0);  // the stored default again
-  rule.SetWeekday(false, true, 9, 4, 0);  // observes is ignored for the end
-  EXPECT_EQ(rule.m_wStart, 0x0220);
-  EXPECT_EQ(rule.m_wEnd, 0x0920);
+  rule.SetWeekday(false, true, 9, 4, 0);  // observes counts for the start only
   EXPECT_EQ(rule.m_bDirty, 0);
-  rule.SetWeekday(true, true, 2, 4, 0);
-  EXPECT_EQ(rule.m_wStart, 0x8220);
-  EXPECT_EQ(rule.m_bDirty, 1);
-  rule.SetDate(false, false, 0x1F, 0x7F);  // out-of-range fields are masked
-  EXPECT_EQ(rule.m_wEnd, 0x0FBF);
+  rule.SetDate(true, true, 0x13, 0x49);  // fields are masked
+  EXPECT_EQ(std::pair(rule.m_wStart, rule.m_bDirty), (std::pair<uint16_t, uint8_t>(0x8389, 1)));
 }
 
-TEST(DstRule, OutlandishDatesDoNotCrash) {
-  const CDstRule rule = Rule(0x8220, 0x0920);
-  for (int32_t v : {INT32_MIN, -1, 0, 13, 99, INT32_MAX}) {
-    EXPECT_FALSE(rule.IsDst(2026, v, 1, 0));
-    // Any answer will do; it must come without a fault.
-    (void)rule.IsDst(v, 3, v, v);
-    (void)rule.IsDst(2026, 3, 29, v);
-  }
-}
-
-TEST(Location, FormatsAndRadians) {
+TEST(Location, SetMarksChangedAndOnlyCapitalsMeanSouthAndWest) {
+  constexpr double kDegree = 3.141592653589793 / 180;
   CLocation location;
-  EXPECT_EQ(location.FormatLatitude(), "33:40 N");
-  EXPECT_EQ(location.FormatLongitude(), "73:10 E");
-  const double north = location.GetLatitudeRadians();
-  EXPECT_DOUBLE_EQ(north, (33 + 40 / 60.0) * 3.141592653589793 / 180);
-
-  location.Set("Quito", "Ecuador", 33, 40, true, 7, 5, true, 2850, -5.0, location.m_dstRule);
-  EXPECT_EQ(location.FormatLongitude(), "7:05 W");
-  EXPECT_EQ(location.GetLatitudeRadians(), -north);
-  EXPECT_LT(location.GetLongitudeRadians(), 0);
-  int32_t degrees = 0, minutes = 0;
-  bool negative = false;
-  location.GetLongitude(degrees, minutes, negative);
-  EXPECT_EQ(degrees, 7);
-  EXPECT_EQ(minutes, 5);
-  EXPECT_TRUE(negative);
-
-  location.m_chLatHemisphere = 's';  // only the capital letter means south
-  location.GetLatitude(degrees, minutes, negative);
-  EXPECT_FALSE(negative);
-  EXPECT_EQ(location.GetLatitudeRadians(), north);
-}
-
-TEST(Location, SetAlwaysMarksChangedAndCopiesAnotherRule) {
-  CLocation location;
-  location.m_bDirty = 0;
-  location.m_dstRule.m_bDirty = 0;
-  location.Set(location.m_strCity, location.m_strCountry, 33, 40, false, 73, 10, false, 550, 5.0,
-               location.m_dstRule);
-  EXPECT_EQ(location.m_bDirty, 1);
-
-  CDstRule other = Rule(0x8900, 0x0300);
-  location.Set("Sydney", "Australia", 33, 52, true, 151, 12, false, 58, 10.0, other);
-  EXPECT_EQ(location.m_dstRule.m_wStart, 0x8900);
-  EXPECT_EQ(location.m_dstRule.m_wEnd, 0x0300);
-  EXPECT_EQ(location.m_dstRule.m_bDirty, 0);
-  EXPECT_EQ(location.m_chLatHemisphere, 'S');
-  EXPECT_EQ(location.m_chLongHemisphere, 'E');
+  CDstRule other;
+  other.m_wStart = 0x8900;
+  location.m_bDirty = location.m_dstRule.m_bDirty = 0;
+  location.Set("Quito", "Ecuador", 33, 40, true, 7, 5, true, 2850, -5.0, other);
+  EXPECT_EQ(location.FormatLatitude() + location.FormatLongitude(), "33:40 S7:05 W");
+  EXPECT_TRUE(location.m_bDirty && !location.m_dstRule.m_bDirty &&
+              location.m_dstRule.m_wStart == 0x8900);
+  EXPECT_DOUBLE_EQ(location.GetLatitudeRadians(), -(33 + 40 / 60.0) * kDegree);
+  EXPECT_DOUBLE_EQ(location.GetLongitudeRadians(), -(7 + 5 / 60.0) * kDegree);
+  location.m_chLatHemisphere = 's';
+  location.m_chLongHemisphere = 'w';
+  EXPECT_DOUBLE_EQ(location.GetLatitudeRadians(), (33 + 40 / 60.0) * kDegree);
+  EXPECT_DOUBLE_EQ(location.GetLongitudeRadians(), (7 + 5 / 60.0) * kDegree);
 }
 
 }  // namespace
