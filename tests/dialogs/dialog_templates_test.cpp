@@ -8,7 +8,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <cstring>
 #include <regex>
 #include <sstream>
 
@@ -18,7 +17,7 @@ namespace kestrivane {
 namespace {
 
 // "kind:id:text", and "@x,y" or "@x,y,w,h" when the place is given. Lists
-// show their items joined by '|', or $angles, $weeks, $days, $months.
+// show their items joined by '|'.
 struct Window {
   int id;
   const char* caption;
@@ -48,8 +47,9 @@ const Window kWindows[] = {
      "group:-1: Time Format ; radio:1027:&12 Hr.; radio:1028:&24 Hr.; "
      "group:-1: Fiqh (for Asr time calc) ; radio:1025:&Shafe'i (shadow = 1x length); "
      "radio:1026:&Hanafi (shadow = 2x length); group:-1:Twilight angle (degrees):; "
-     "label:-1:&fajr:; list:1082:$angles; label:-1:&Isha`:; list:1084:$angles; "
-     "button:57670:Help; button:2:Cancel; default:1:OK; "},
+     "label:-1:&fajr:; list:1082:11|12|13|14|15|16|17|18|19|20|21|22|23|24; label:-1:&Isha`:; "
+     "list:1084:11|12|13|14|15|16|17|18|19|20|21|22|23|24; button:57670:Help; button:2:Cancel; "
+     "default:1:OK; "},
     {134, "Define Location", true, 0, 0,
      "group:-1:Edit Location Data; label:-1:&City:; edit:1034:; label:-1:Countr&y:; edit:1035:; "
      "label:-1:L&atitude:; edit:1013:; label:-1::; edit:1083:; list:1086:North|South; "
@@ -58,10 +58,15 @@ const Window kWindows[] = {
      "check:1064:Use &Daylight Savings time; button:1066:Con&figure ...; button:2:Cancel; "
      "default:1:OK; label:-1:Degree; label:-1:Min.; label:-1:Direction; "},
     {135, "Configure Daylight Savings", true, 0, 0,
-     "group:-1:Starts on; radio:1044:&date:; edit:1052:; radio:1045:&weekday:; list:1053:$weeks; "
-     "list:1054:$days; label:-1:&in:; list:1051:$months; group:-1:Ends on; radio:1046:da&te:; "
-     "edit:1047:; radio:1048:weekda&y:; list:1049:$weeks; list:1050:$days; label:-1:i&n:; "
-     "list:1024:$months; button:2:Cancel; default:1:OK; "},
+     "group:-1:Starts on; radio:1044:&date:; edit:1052:; radio:1045:&weekday:; "
+     "list:1053:First|Second|Third|Forth|Last; "
+     "list:1054:Sunday|Monday|Tuesday|Wednesday|Thursday|Friday|Saturday; label:-1:&in:; "
+     "list:1051:January|February|March|April|May|June|July|August|September|October|November|"
+     "December; group:-1:Ends on; radio:1046:da&te:; edit:1047:; radio:1048:weekda&y:; "
+     "list:1049:First|Second|Third|Forth|Last; "
+     "list:1050:Sunday|Monday|Tuesday|Wednesday|Thursday|Friday|Saturday; label:-1:i&n:; "
+     "list:1024:January|February|March|April|May|June|July|August|September|October|November|"
+     "December; button:2:Cancel; default:1:OK; "},
     {137, "Set Alarms", true, 0, 0,
      "group:-1: Alarms ; label:-1:Prayer; label:-1:Time; label:-1:Azan On/Off; "
      "label:-1:Azaan Time; label:-1:Iqamah delay (min); label:-1:&fajr; read-only:1074:; "
@@ -77,21 +82,6 @@ const Window kWindows[] = {
      "label:-1:Enter user / login names of those people to whom you wish to send Azan alarm "
      "mesages.\n\nNote: Users must be logged-in in the same domain.; "},
 };
-
-std::string Expand(std::string text) {
-  const std::pair<const char*, const char*> lists[] = {
-      {"$angles", "11|12|13|14|15|16|17|18|19|20|21|22|23|24"},
-      {"$weeks", "First|Second|Third|Forth|Last"},
-      {"$days", "Sunday|Monday|Tuesday|Wednesday|Thursday|Friday|Saturday"},
-      {"$months",
-       "January|February|March|April|May|June|July|August|September|October|"
-       "November|December"}};
-  for (const auto& [name, items] : lists) {
-    if (text.ends_with(name))
-      text.replace(text.size() - std::strlen(name), std::strlen(name), items);
-  }
-  return text;
-}
 
 std::string KindOf(QWidget* w) {
   const std::string off = w->isEnabled() ? "" : "~";
@@ -150,7 +140,7 @@ TEST(DialogTemplates, AreBuiltAsSpecified) {
       // is compared by its corner.
       std::smatch place;
       const std::string& line = lines[i];
-      std::string want = Expand(line.substr(0, line.find('@')));
+      std::string want = line.substr(0, line.find('@'));
       QWidget* w = controls[i];
       std::string got = KindOf(w) + ":" + w->property(kControlIdProperty).toString().toStdString() +
                         ":" + TextOf(w);
