@@ -1,6 +1,6 @@
 // The dialog templates as built: caption, size, the title-bar help button,
 // and each control's kind, id, text and (where given) place in dialog units,
-// in template order, against the numbers the windows are specified with.
+// in template order, against the numbers the windows are designed with.
 
 #include <gtest/gtest.h>
 
@@ -112,7 +112,7 @@ std::string TextOf(QWidget* w) {
   return w->property("text").toString().toStdString();
 }
 
-TEST(DialogTemplates, AreBuiltAsSpecified) {
+TEST(DialogTemplates, AreBuiltWithTheirOwnNumbers) {
   for (const Window& expected : kWindows) {
     SCOPED_TRACE(expected.id);
     const std::unique_ptr<QWidget> window = testing::MakeWindow(expected.id);
