@@ -33,7 +33,7 @@ TEST(WindowTimers, ReplaceByIdTickInNestedLoopsAndStop) {
   EXPECT_THAT(timers.RunningIds(), ::testing::ElementsAre(1026u));
   EXPECT_EQ(timers.Period(1026), 20u);
   QEventLoop nested;  // as a modal message box runs one
-  QTimer::singleShot(120, &nested, &QEventLoop::quit);
+  QTimer::singleShot(150, &nested, &QEventLoop::quit);
   nested.exec();
   EXPECT_GE(ticks.size(), 3u);
   EXPECT_THAT(ticks, ::testing::Each(1026u));
