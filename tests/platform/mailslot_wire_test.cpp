@@ -171,6 +171,7 @@ TEST(MailslotWire, DecoderRefusesCorruptedFields) {
       {"datagram length 0", 10, {0x00, 0x00}},
       {"datagram length 65535", 10, {0xff, 0xff}},
       {"datagram length ending in the SMB header", 10, {0x00, 0x64}},
+      {"datagram length ending inside the byte count", 10, {0x00, 0x88}},
       {"packet offset 1", 12, {0x00, 0x01}},
       {"source name length 0x21", 14, {0x21}},
       {"source name letter past P", 15, {'Q'}},
