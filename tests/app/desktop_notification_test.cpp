@@ -24,7 +24,7 @@ class FakeNotifications : public QObject {
 
  public:
   struct Call {
-    QString appName, summary, body;
+    QString summary, body;
     uint replaces;
     QStringList actions;
   };
@@ -32,14 +32,13 @@ class FakeNotifications : public QObject {
   std::vector<uint> closed;
 
  public slots:
-  uint Notify(const QString& appName, uint replacesId, const QString& /*icon*/,
+  uint Notify(const QString& /*appName*/, uint replacesId, const QString& /*icon*/,
               const QString& summary, const QString& body, const QStringList& actions,
               const QVariantMap& /*hints*/, int /*timeout*/) {
-    calls.push_back({appName, summary, body, replacesId, actions});
+    calls.push_back({summary, body, replacesId, actions});
     return 41 + static_cast<uint>(calls.size());
   }
   void CloseNotification(uint id) { closed.push_back(id); }
-  QStringList GetCapabilities() { return {QStringLiteral("actions")}; }
 };
 
 void ProcessUntil(const std::function<bool()>& done, int milliseconds = 3000) {
@@ -78,33 +77,36 @@ class DesktopNotifierBusTest : public ::testing::Test {
   CDesktopNotifier notifier;
 };
 
-TEST_F(DesktopNotifierBusTest, ShowsPlainTextWithAStopActionThatStops) {
+TEST_F(DesktopNotifierBusTest, ShowsPlainTextWithStopAndReplacesTheLast) {
   int stops = 0;
   QObject::connect(&notifier, &CDesktopNotifier::stopRequested, [&] { ++stops; });
   notifier.Show("Kestrivane", "Zuhr prayer at 12:45 P.M. Insha Allah. <b>&");
-  ProcessUntil([&] { return notifier.CurrentId() != 0; });
+  ProcessUntil([&] { return notifier.CurrentId() == 42; });
   ASSERT_EQ(fake.calls.size(), 1u);
   EXPECT_EQ(fake.calls[0].summary, "Kestrivane");
   EXPECT_EQ(fake.calls[0].body, "Zuhr prayer at 12:45 P.M. Insha Allah. &lt;b&gt;&amp;");
   EXPECT_EQ(fake.calls[0].actions, QStringList({"stop", "Stop"}));
-  EXPECT_EQ(notifier.CurrentId(), 42u);
 
-  SendSignal(QStringLiteral("ActionInvoked"), 7, QStringLiteral("stop"));  // someone else's
-  SendSignal(QStringLiteral("ActionInvoked"), 42, QStringLiteral("stop"));
-  ProcessUntil([&] { return stops > 0; });
-  EXPECT_EQ(stops, 1);
-}
-
-TEST_F(DesktopNotifierBusTest, TheNextAlarmReplacesTheLastAndCloseClosesIt) {
-  notifier.Show("Kestrivane", "Zuhr prayer at 12:45 P.M. Insha Allah.");
-  ProcessUntil([&] { return notifier.CurrentId() != 0; });
   notifier.Show("Kestrivane", "Go for Zuhr prayer NOW!");
-  ProcessUntil([&] { return fake.calls.size() == 2 && notifier.CurrentId() == 43; });
+  ProcessUntil([&] { return notifier.CurrentId() == 43; });
   ASSERT_EQ(fake.calls.size(), 2u);
   EXPECT_EQ(fake.calls[1].replaces, 42u);
-  notifier.Close();
+  SendSignal(QStringLiteral("ActionInvoked"), 42, QStringLiteral("stop"));  // gone already
+  SendSignal(QStringLiteral("ActionInvoked"), 43, QStringLiteral("stop"));
+  ProcessUntil([&] { return stops > 0; });
+  EXPECT_EQ(stops, 1);
+  EXPECT_EQ(notifier.CurrentId(), 0u);
+
+  // Closed by the user, it is not closed again; open, it is closed.
+  for (const uint id : {44u, 45u}) {
+    notifier.Show("Kestrivane", "Go for 'Asr prayer NOW!");
+    ProcessUntil([&] { return notifier.CurrentId() == id; });
+    if (id == 44) SendSignal(QStringLiteral("NotificationClosed"), 44, 2u);
+    ProcessUntil([&] { return id == 45 || notifier.CurrentId() == 0; });
+    notifier.Close();
+  }
   ProcessUntil([&] { return !fake.closed.empty(); });
-  EXPECT_EQ(fake.closed, std::vector<uint>{43});
+  EXPECT_EQ(fake.closed, std::vector<uint>{45});
 }
 
 TEST_F(DesktopNotifierBusTest, NoServiceIsSilence) {

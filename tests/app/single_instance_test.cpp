@@ -5,7 +5,12 @@
 #include "platform/single_instance.h"
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -42,6 +47,17 @@ TEST(SingleInstanceTest, ASocketPerSessionInThePrivateFolder) {
   asking.join();
   EXPECT_TRUE(answered);
   EXPECT_EQ(requests, 1);
+
+  // A socket left behind by a copy that died is taken over.
+  const QString stale = runtime.path() + "/stale";
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::strcpy(address.sun_path, stale.toUtf8().constData());
+  ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  ::close(fd);
+  CSingleInstance next(stale);
+  EXPECT_TRUE(next.Claim());
 
   // Without a runtime folder of its own the user gets a private one.
   qunsetenv("XDG_RUNTIME_DIR");

@@ -39,16 +39,6 @@ inline void Type(const QWidget& dialog, int id, const std::string& text) {
 
 inline std::string Text(const QWidget& dialog, int id) { return GetControlText(&dialog, id); }
 
-inline std::string Selected(const QWidget& dialog, int id) {
-  return Control<QComboBox>(dialog, id)->currentText().toStdString();
-}
-
-inline bool Checked(const QWidget& dialog, int id) {
-  return Control<QAbstractButton>(dialog, id)->isChecked();
-}
-
-inline bool Enabled(const QWidget& dialog, int id) { return FindControl(&dialog, id)->isEnabled(); }
-
 inline void Choose(const QWidget& dialog, int id, const char* item) {
   auto* combo = Control<QComboBox>(dialog, id);
   combo->setCurrentIndex(combo->findText(QString::fromLatin1(item)));
