@@ -114,51 +114,33 @@ class DialogCloser {
   QTimer m_timer;
 };
 
+// The fields in control order: country 1020, then 1000 to 1011, then 1106.
+std::string Fields(const QWidget* window) {
+  std::string fields = GetControlText(window, IDC_COUNTRY);
+  for (int id = IDC_TODAY; id <= IDC_FAJR + 5; ++id) fields += "|" + GetControlText(window, id);
+  return fields + "|" + GetControlText(window, IDC_NEXT_ALARM);
+}
+
 TEST_F(MainDlgTest, OpeningShowsTheDocumentTheDateAndTheTimes) {
-  struct Row {
-    std::function<void(CLocations&)> edit;
-    std::vector<std::pair<int, const char*>> fields;
-  };
-  const Row rows[] = {
+  const std::pair<std::function<void(CLocations&)>, const char*> rows[] = {
       {[](CLocations&) {},
-       {{1020, "Pakistan"},
-        {1001, "Islamabad"},
-        {1002, "33:40 N"},
-        {1003, "73:10 E"},
-        {1004, "+5.0"},
-        {1005, "550m"},
-        {1000, "Friday, January 07, 2000"},
-        {1006, " 5:44 A.M."},
-        {1007, " 7:08 A.M."},
-        {1008, "12:13 P.M."},
-        {1009, " 3:35 P.M."},
-        {1010, " 5:17 P.M."},
-        {1011, " 6:42 P.M."},
-        {1106, "<processing...>"}}},
-      {[](CLocations& d) { d.m_preferences.Set(1, 1, 18, 18); },
-       {{1006, "05:44"},
-        {1007, "07:08"},
-        {1008, "12:13"},
-        {1009, "15:35"},
-        {1010, "17:17"},
-        {1011, "18:42"}}},
+       "Pakistan|Friday, January 07, 2000|Islamabad|33:40 N|73:10 E|+5.0|550m| 5:44 A.M.| 7:08 A.M."
+       "|12:13 P.M.| 3:35 P.M.| 5:17 P.M.| 6:42 P.M.|<processing...>"},
       {[](CLocations& d) {
+         d.m_preferences.Set(1, 1, 18, 18);
          d.m_location.Set("Rio", "Brazil", 22, 54, true, 43, 12, true, 0, -3.5,
                           d.m_location.m_dstRule);
        },
-       {{1020, "Brazil"},
-        {1001, "Rio"},
-        {1002, "22:54 S"},
-        {1003, "43:12 W"},
-        {1004, "-3.5"},
-        {1005, "0m"}}},
+       "Brazil|Friday, January 07, 2000|Rio|22:54 S|43:12 "
+       "W|-3.5|0m|03:18|04:44|11:28|16:06|18:13|19:39"
+       "|<processing...>"},
   };
-  for (const Row& row : rows) {
+  for (const auto& [edit, fields] : rows) {
     std::filesystem::remove("Prefs.dat");
-    WritePrefs(row.edit);
+    WritePrefs(edit);
     TestMainDlg w;
     ASSERT_TRUE(w.OnInitDialog());
-    for (const auto& [id, text] : row.fields) EXPECT_EQ(GetControlText(&w, id), text) << id;
+    EXPECT_EQ(Fields(&w), fields);
     EXPECT_THAT(w.Timers().RunningIds(), ElementsAre(IDT_STARTUP));
   }
   EXPECT_TRUE(boxes.boxes.empty());
@@ -231,67 +213,39 @@ TEST_F(MainDlgTest, StartupMinimizeWaitsForOpenBoxesAndLeavesAWindowInUse) {
 // Every way the user reaches the window while an alarm runs: the boxes it
 // shows, and where the window, the alarm and the program are afterwards.
 TEST_F(MainDlgTest, EachCommandWhileAnAlarmRuns) {
+  // boxes: A the alarm's message, Q the quit question. after: the window
+  // shown at the first box, shown after, the alarm still running, the window
+  // ended; each 0 or 1.
   struct Row {
     const char* name;
     std::function<void(TestMainDlg&)> act;
     bool answerYes;
-    std::vector<std::string> boxes;
-    bool visibleAtFirstBox;
-    bool visibleAfter;
-    bool alarmGoesOn;
-    bool ended;
+    std::string boxes, after;
   };
-  const std::string quit = kQuitQuestion;
   const auto command = [](int id) { return [id](TestMainDlg& w) { w.OnCmdMsg(id); }; };
-  const auto fromTray = [](auto act) {
+  const auto fromTray = [](void (*act)(TestMainDlg&)) {
     return [act](TestMainDlg& w) {
       w.HideToTray();
       act(w);
     };
   };
   const Row rows[] = {
-      {"Preferences",
-       command(ID_OPTIONS_PREFERENCES),
-       false,
-       {kZuhrAzan},
-       true,
-       true,
-       false,
-       false},
-      {"Location", command(ID_OPTIONS_LOCATION), false, {kZuhrAzan}, true, true, false, false},
-      {"Alarms", command(ID_OPTIONS_ALARMS), false, {kZuhrAzan}, true, true, false, false},
-      {"Timetable", command(ID_OPTIONS_TIMETABLE), false, {kZuhrAzan}, true, true, false, false},
-      {"Help", command(ID_HELP), false, {kZuhrAzan}, true, true, false, false},
-      {"About", command(ID_APP_ABOUT), false, {kZuhrAzan}, true, true, false, false},
-      {"Minimize", command(IDC_MINIMIZE), false, {kZuhrAzan}, true, false, false, false},
-      {"Quit, No", command(IDOK), false, {kZuhrAzan, quit}, true, true, false, false},
-      {"Quit, Yes", command(IDOK), true, {kZuhrAzan, quit}, true, false, false, true},
-      {"Escape", [](TestMainDlg& w) { w.reject(); }, false, {kZuhrAzan}, true, false, false, false},
-      {"Close", [](TestMainDlg& w) { w.close(); }, false, {kZuhrAzan}, true, false, false, false},
-      {"Tray click",
-       fromTray([](TestMainDlg& w) { emit w.Tray().leftButtonDown(); }),
-       false,
-       {kZuhrAzan},
-       false,
-       true,
-       false,
-       false},
-      {"Notification Stop",
-       fromTray([](TestMainDlg& w) { emit w.Notifier().stopRequested(); }),
-       false,
-       {kZuhrAzan},
-       false,
-       true,
-       false,
-       false},
-      {"A second start",
-       fromTray([](TestMainDlg& w) { w.OnRestoreRequest(); }),
-       false,
-       {},
-       false,
-       true,
-       true,
-       false},
+      {"Preferences", command(ID_OPTIONS_PREFERENCES), false, "A", "1100"},
+      {"Location", command(ID_OPTIONS_LOCATION), false, "A", "1100"},
+      {"Alarms", command(ID_OPTIONS_ALARMS), false, "A", "1100"},
+      {"Timetable", command(ID_OPTIONS_TIMETABLE), false, "A", "1100"},
+      {"Help", command(ID_HELP), false, "A", "1100"},
+      {"About", command(ID_APP_ABOUT), false, "A", "1100"},
+      {"Minimize", command(IDC_MINIMIZE), false, "A", "1000"},
+      {"Quit, No", command(IDOK), false, "AQ", "1100"},
+      {"Quit, Yes", command(IDOK), true, "AQ", "1001"},
+      {"Escape", [](TestMainDlg& w) { w.reject(); }, false, "A", "1000"},
+      {"Close", [](TestMainDlg& w) { w.close(); }, false, "A", "1000"},
+      {"Tray click", fromTray([](TestMainDlg& w) { emit w.Tray().leftButtonDown(); }), false, "A",
+       "0100"},
+      {"Notification Stop", fromTray([](TestMainDlg& w) { emit w.Notifier().stopRequested(); }),
+       false, "A", "0100"},
+      {"A second start", fromTray([](TestMainDlg& w) { w.OnRestoreRequest(); }), false, "", "0110"},
   };
   WriteZuhrAlarm();
   DialogCloser closer;
@@ -300,23 +254,24 @@ TEST_F(MainDlgTest, EachCommandWhileAnAlarmRuns) {
     StartAlarm(w);
     boxes.boxes.clear();
     boxes.answerYes = row.answerYes;
-    std::optional<bool> visibleAtFirstBox;
+    char shownAtBox = '0';
     boxes.onBox = [&](const testing::RecordedBox&) {
-      if (!visibleAtFirstBox) visibleAtFirstBox = w.isVisible();
+      if (boxes.boxes.size() == 1) shownAtBox = w.isVisible() ? '1' : '0';
     };
     row.act(w);
     QCoreApplication::processEvents();  // the tray's commands run from the event loop
-    EXPECT_EQ(boxes.Texts(), row.boxes) << row.name;
-    if (!row.boxes.empty()) {
-      EXPECT_EQ(visibleAtFirstBox, row.visibleAtFirstBox) << row.name;
-    }
-    EXPECT_EQ(w.isVisible(), row.visibleAfter) << row.name;
-    EXPECT_EQ(w.Engine()->AlarmActive(), row.alarmGoesOn) << row.name;
-    EXPECT_EQ(w.IsEnded(), row.ended) << row.name;
+    std::string shown;
+    for (const auto& box : boxes.boxes)
+      shown += box.text == kZuhrAzan ? 'A' : box.text == kQuitQuestion ? 'Q' : '?';
+    const auto bit = [](bool on) { return on ? '1' : '0'; };
+    const std::string after = {shownAtBox, bit(w.isVisible()), bit(w.Engine()->AlarmActive()),
+                               bit(w.IsEnded())};
+    EXPECT_EQ(shown, row.boxes) << row.name;
+    EXPECT_EQ(after, row.after) << row.name;
     // A stopped alarm waits for its iqamah every 5 seconds; none waits once ended.
-    EXPECT_EQ(w.Timers().Period(IDT_IQAMAH), row.ended         ? 0u
-                                             : row.alarmGoesOn ? 1000u
-                                                               : 5000u)
+    EXPECT_EQ(w.Timers().Period(IDT_IQAMAH), w.IsEnded()                 ? 0u
+                                             : w.Engine()->AlarmActive() ? 1000u
+                                                                         : 5000u)
         << row.name;
     EXPECT_NE(w.Settings(), nullptr) << row.name;  // the document lives as long as the window
   }
@@ -359,23 +314,17 @@ TEST_F(MainDlgTest, QuitFromInsideABoxLeavesTheCallerItsObjects) {
   EXPECT_THAT(boxes.Texts(), ElementsAre(kQuitQuestion));
 }
 
-TEST_F(MainDlgTest, CloseAndEscapeHideIntoTheTrayOrAskAsQuitDoes) {
+// With a tray, Escape and close hide the window (the table above); without
+// one they ask as Quit does.
+TEST_F(MainDlgTest, WithoutATrayCloseAndEscapeAskAsQuitDoes) {
   WriteZuhrAlarm();
-  for (const bool trayThere : {true, false}) {
-    tray.available = trayThere;
-    for (const bool escape : {true, false}) {
-      TestMainDlg w;
-      ASSERT_TRUE(w.OnInitDialog());
-      w.show();
-      boxes.boxes.clear();
-      boxes.answerYes = false;
-      escape ? w.reject() : void(w.close());
-      EXPECT_EQ(w.isVisible(), !trayThere) << trayThere << escape;
-      EXPECT_FALSE(w.IsEnded());
-      EXPECT_EQ(boxes.Texts(),
-                trayThere ? std::vector<std::string>{} : std::vector<std::string>{kQuitQuestion});
-    }
-  }
+  tray.available = false;
+  ASSERT_TRUE(window.OnInitDialog());
+  window.show();
+  window.reject();
+  window.close();
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_THAT(boxes.Texts(), ElementsAre(kQuitQuestion, kQuitQuestion));
 }
 
 TEST_F(MainDlgTest, AFailedSaveAtExitIsShownBeforeTheEnd) {
@@ -482,7 +431,7 @@ TEST_F(MainDlgTest, StartAtLoginIsAnEntryTheMenusSwitch) {
   EXPECT_TRUE(fileItem->isChecked());
 }
 
-TEST_F(MainDlgTest, MenusAndALateTray) {
+TEST_F(MainDlgTest, MenusHoldTheirCommands) {
   std::vector<std::string> items;
   for (QAction* top : window.MenuBar()->actions()) {
     for (QAction* action : top->menu()->actions()) {
@@ -498,22 +447,6 @@ TEST_F(MainDlgTest, MenusAndALateTray) {
   }
   EXPECT_THAT(items,
               ElementsAre("&Restore", "&About Kestrivane...", "Start at &Login", "-", "&Quit"));
-
-  // No tray yet: the window stays on the taskbar; a tray that comes later gets
-  // the icon with the tip of the moment.
-  tray.available = false;
-  TestMainDlg w;
-  ASSERT_TRUE(w.OnInitDialog());
-  w.show();
-  w.Engine()->OnTimer(IDT_STARTUP);
-  EXPECT_TRUE(w.isVisible());
-  w.TraySetTip("Zuhr azan at 12:30 P.M.");
-  tray.available = true;
-  w.Tray().LookForTray();  // what its timer does every few seconds
-  ASSERT_TRUE(w.HasTrayIcon());
-  EXPECT_EQ(w.Tray().Tip().toStdString(), "Zuhr azan at 12:30 P.M.");
-  w.MinimizeToTray();
-  EXPECT_FALSE(w.isVisible());
 }
 
 }  // namespace
