@@ -251,9 +251,9 @@ int64_t Time(const std::string& text) {
 }
 
 // The fired alarms as codes: "a" or "i" and the entry's index.
-std::string Codes(const std::vector<std::string>& messages) {
+std::string Codes(const std::vector<std::pair<int64_t, std::string>>& fired) {
   std::string codes;
-  for (const std::string& message : messages) {
+  for (const auto& [time, message] : fired) {
     const bool iqamah = message.rfind("Go for ", 0) == 0;
     const std::string name =
         message.substr(iqamah ? 7 : 0, message.find(" prayer") - (iqamah ? 7 : 0));

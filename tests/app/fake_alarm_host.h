@@ -52,7 +52,7 @@ class FakeAlarmHost : public AlarmHost {
   std::vector<std::pair<int64_t, std::string>> boxes;
   std::vector<Datagram> datagrams;
   std::vector<int64_t> sounds;
-  std::vector<std::string> fired;  // every alarm message, in order
+  std::vector<std::pair<int64_t, std::string>> fired;  // every alarm message, with its time
   std::string tip;
   int icon = IDR_MAINFRAME;
   bool iconic = false;
@@ -119,7 +119,7 @@ class FakeAlarmHost : public AlarmHost {
   }
   void AlarmFired(const std::string& message) override {
     Log("fired " + message);
-    fired.push_back(message);
+    fired.emplace_back(clock, message);
   }
   void RefreshControls() override { Log("refresh"); }
   void MinimizeToTray() override { Log("minimize"); }
