@@ -322,46 +322,53 @@ TEST_F(AlarmEngineTest, TimesBeforeTheMinuteAndInItAtStartUp) {
   EXPECT_EQ(engine.NextAlarm(), "Fajr azan at 05:00");
 }
 
+// A timer that cannot be installed: its message, and no alarm for the run.
 TEST_F(AlarmEngineTest, TimerFailures) {
   SetAlarms({{Zuhr, 12, 0, 15}, {Asr, 15, 0, 15}});
   const std::string noAlarm = "Could not install timer for Alarm.\nNo alarm will be played.";
-  {  // the start-up timer
+  const struct {
+    const char* where;
+    std::function<bool(unsigned id, unsigned ms)> allow;
+    int64_t until;  // runs to there, then a click
+    std::vector<std::string> boxes;
+    const char* next;
+  } rows[] = {
+      {"start-up",
+       [](unsigned, unsigned) { return false; },
+       At(0, 11, 0),
+       {noAlarm},
+       "<processing...>"},
+      {"azan watch",
+       [](unsigned id, unsigned) { return id != IDT_AZAN; },
+       At(0, 11, 0, 2),
+       {noAlarm},
+       "<not set>"},
+      {"stopping an alarm",
+       [](unsigned, unsigned ms) { return ms != 5000; },
+       At(0, 12, 0, 5),
+       {"Could not install timer for Alarm.\nNo more alarms will be played.",
+        "Zuhr prayer at 12:15 P.M. Insha Allah."},
+       "Zuhr iqama at 12:15 P.M."},
+  };
+  for (const auto& row : rows) {
     FakeAlarmHost h;
     CAlarmEngine e{document, h};
     h.engine = &e;
-    h.allowTimer = [](unsigned, unsigned) { return false; };
+    h.clock = At(0, 11, 0);
+    h.allowTimer = [&](unsigned id, unsigned ms) {
+      return h.clock < row.until - 5 || row.allow(id, ms);
+    };
     e.InstallStartupTimer();
-    ASSERT_EQ(h.boxes.size(), 1u);
-    EXPECT_EQ(h.boxes[0].second, noAlarm);
-    EXPECT_TRUE(e.AlarmsDisabled());
-    EXPECT_EQ(e.NextAlarm(), "<processing...>");
+    h.RunUntil(row.until);
+    e.StopAlarm();
+    h.RunUntil(At(0, 16, 0));  // nothing fires from here
+    std::vector<std::string> boxes;
+    for (const auto& box : h.boxes) boxes.push_back(box.second);
+    EXPECT_EQ(boxes, row.boxes) << row.where;
+    EXPECT_TRUE(e.AlarmsDisabled()) << row.where;
+    EXPECT_EQ(e.NextAlarm(), row.next) << row.where;
+    EXPECT_TRUE(h.timers.empty()) << row.where;
   }
-  // The 5-second timer when an alarm is stopped: no more alarms for the run.
-  StartAt(At(0, 11, 0));
-  host.RunUntil(At(0, 12, 0, 5));
-  host.allowTimer = [](unsigned, unsigned ms) { return ms != 5000; };
-  engine.StopAlarm();
-  ASSERT_EQ(host.boxes.size(), 2u);
-  EXPECT_EQ(host.boxes[0].second,
-            "Could not install timer for Alarm.\nNo more alarms will be played.");
-  EXPECT_EQ(host.boxes[1].second, "Zuhr prayer at 12:15 P.M. Insha Allah.");
-  host.allowTimer = [](unsigned, unsigned) { return true; };
-  engine.FindCurrentAlarm();
-  host.RunUntil(At(0, 16, 0));
-  EXPECT_EQ(host.fired.size(), 1u);
-  EXPECT_EQ(engine.NextAlarm(), "<not set>");
-  // The azan watch itself.
-  FakeAlarmHost h;
-  CAlarmEngine e{document, h};
-  h.engine = &e;
-  h.allowTimer = [](unsigned id, unsigned) { return id != IDT_AZAN; };
-  h.clock = At(0, 11, 0);
-  e.InstallStartupTimer();
-  h.RunUntil(At(0, 11, 0, 2));
-  ASSERT_EQ(h.boxes.size(), 1u);
-  EXPECT_EQ(h.boxes[0].second, noAlarm);
-  EXPECT_EQ(e.NextAlarm(), "<not set>");
-  EXPECT_TRUE(h.timers.empty());
 }
 
 TEST_F(AlarmEngineTest, TicksDuringABoxFromATickAreDroppedAndFromTheUserHandled) {
