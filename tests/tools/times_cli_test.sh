@@ -64,17 +64,14 @@ expect 1 '' 'kestrivane-times: the location'"'"'s time zone is not a UTC offset;
   --month 2000-03 --prefs zone.dat --ics kept.ics
 [ "$(cat kept.ics)" = keep ] || fail "a refused calendar touched the file"
 # Through a link the file it names is replaced, keeping its access and the link.
-chmod 640 kept.ics && ln -s kept.ics link.ics
-expect 0 '' '' --month 2000-03 --ics link.ics
-[ -L link.ics ] && [ "$(stat -c %a kept.ics)" = 640 ] || fail "the link or the file's access was lost"
-[ "$(grep -c '^BEGIN:VEVENT' kept.ics)" -eq 186 ] || fail "the calendar has not 186 events"
+chmod 640 kept.ics; ln -s kept.ics link.ics; expect 0 '' '' --month 2000-03 --ics link.ics
+[ -L link.ics ] && [ "$(stat -c %a kept.ics)" = 640 ] && [ "$(grep -c '^BEGIN:VEVENT' kept.ics)" -eq 186 ] ||
+  fail "not the 186 events through the link, or the link or the file's access lost"
 [ "$("$bin" --month 2000-03 --ics /dev/stdout | grep -c '^BEGIN:VEVENT')" -eq 186 ] || fail "--ics /dev/stdout into a pipe"
-expect 1 '' 'kestrivane-times: cannot write "no/dir/x.ics": cannot create a new file beside it: No such file or directory' \
-  --month 2000-03 --ics no/dir/x.ics
-ln -s gone.ics dangling.ics
-expect 1 '' 'kestrivane-times: cannot write "dangling.ics": it is a symbolic link to a file that does not exist' \
-  --month 2000-03 --ics dangling.ics
-echo keep >protected.ics && chmod 444 protected.ics  # refused by its mode, also to root
+expect 1 '' 'kestrivane-times: cannot write "no/dir/x.ics": cannot create a new file beside it: No such file or directory' --month 2000-03 --ics no/dir/x.ics
+ln -s gone.ics dangling.ics; expect 1 '' 'kestrivane-times: cannot write "dangling.ics": it is a symbolic link to a file that does not exist' --month 2000-03 --ics dangling.ics
+# Refused by its mode, also to root.
+echo keep >protected.ics; chmod 444 protected.ics
 expect 1 '' 'kestrivane-times: cannot write "protected.ics": it is write-protected' --month 2000-03 --ics protected.ics
 [ "$(cat protected.ics)" = keep ] || fail "a write-protected file was replaced"
 expect 1 '' 'kestrivane-times: cannot write "/dev/full": No space left on device' --month 2000-03 --pdf /dev/full
