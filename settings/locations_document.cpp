@@ -6,11 +6,11 @@
 
 #include <array>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <vector>
 
 #include "settings/archive.h"
+#include "settings/replace_file.h"
 
 namespace kestrivane {
 
@@ -20,7 +20,7 @@ std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
 std::string ErrorText(int error) { return std::strerror(error); }
 
-// Closes on every path out; the result of an explicit Close counts.
+// Closes on every path out.
 class FileHandle {
  public:
   explicit FileHandle(int fd) : m_fd(fd) {}
@@ -30,87 +30,36 @@ class FileHandle {
     if (m_fd >= 0) ::close(m_fd);
   }
   int get() const { return m_fd; }
-  bool Close() {
-    const int fd = m_fd;
-    m_fd = -1;
-    return ::close(fd) == 0;
-  }
 
  private:
   int m_fd;
 };
 
-std::string DirectoryOf(const std::string& path) {
-  const auto slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
-
-// Copies the bytes of `from` into a new file `to` and syncs it.
-bool CopyFile(const std::string& from, const std::string& to, std::string& why) {
+// Copies the bytes of `from` to `fd`; empty on success, else why not.
+std::string CopyInto(const std::string& from, int fd) {
   FileHandle in(::open(from.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  if (in.get() < 0) {
-    why = "cannot read it: " + ErrorText(errno);
-    return false;
-  }
-  FileHandle out(::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666));
-  if (out.get() < 0) {
-    why = "cannot create " + Quoted(to) + ": " + ErrorText(errno);
-    return false;
-  }
+  if (in.get() < 0) return "cannot read it: " + ErrorText(errno);
   std::array<char, 8192> buffer;
   for (;;) {
     const ssize_t count = ::read(in.get(), buffer.data(), buffer.size());
     if (count < 0 && errno == EINTR) continue;
-    if (count < 0) {
-      why = "cannot read it: " + ErrorText(errno);
-      return false;
-    }
-    if (count == 0) break;
-    for (ssize_t done = 0; done < count;) {
-      const ssize_t written =
-          ::write(out.get(), buffer.data() + done, static_cast<std::size_t>(count - done));
-      if (written < 0 && errno == EINTR) continue;
-      if (written <= 0) {
-        why = "cannot write " + Quoted(to) + ": " + ErrorText(written < 0 ? errno : ENOSPC);
-        return false;
-      }
-      done += written;
-    }
+    if (count < 0) return "cannot read it: " + ErrorText(errno);
+    if (count == 0) return "";
+    const std::string why = WriteAll(fd, {buffer.data(), static_cast<std::size_t>(count)});
+    if (!why.empty()) return why;
   }
-  if (::fsync(out.get()) != 0 || !out.Close()) {
-    why = "cannot write " + Quoted(to) + ": " + ErrorText(errno);
-    return false;
-  }
-  return true;
 }
 
-// Where a save writes: the file itself, or the file its symbolic link names,
-// so that the link stays. Empty when it may be written, else why not; `mode`
-// is the access of the file replaced, 0 for a new one.
-std::string SaveTarget(const std::string& path, std::string& target, mode_t& mode) {
-  target = path;
-  mode = 0;
+// Keeps a file that failed to load as PATH.bad; empty on success, else why not.
+std::string KeepDamagedCopy(const std::string& path) {
   struct stat info {};
-  if (::lstat(path.c_str(), &info) != 0) {
-    return errno == ENOENT ? "" : ErrorText(errno);
-  }
-  if (S_ISLNK(info.st_mode)) {
-    char* resolved = ::realpath(path.c_str(), nullptr);
-    if (resolved == nullptr) {
-      return errno == ENOENT ? "it is a symbolic link to a file that does not exist"
-                             : "cannot follow its symbolic link: " + ErrorText(errno);
-    }
-    target = resolved;
-    std::free(resolved);
-    if (::stat(target.c_str(), &info) != 0) return ErrorText(errno);
-  }
-  if (!S_ISREG(info.st_mode)) return "it is not a regular file";
-  // The owner's write bit, not access(2): root may write anything.
-  if ((info.st_mode & S_IWUSR) == 0) return "it is write-protected";
-  mode = info.st_mode & 07777;
-  return "";
+  if (::lstat(path.c_str(), &info) != 0 && errno == ENOENT) return "";  // nothing left to keep
+  const std::string bad = path + ".bad";
+  // Copied, not linked: a second name for a symbolic link would show the
+  // target after it is replaced.
+  const std::string why = ReplaceFile(bad, [&](int fd) { return CopyInto(path, fd); });
+  return why.empty() ? ""
+                     : "the damaged file could not be kept as " + Quoted(bad) + " (" + why + ")";
 }
 
 // The tags in the order Serialize reads them.
@@ -231,74 +180,28 @@ bool CLocations::Load(const std::string& path, bool willSave) {
   return true;
 }
 
-bool CLocations::KeepDamagedCopy(const std::string& path, std::string& why) {
-  struct stat info {};
-  if (::lstat(path.c_str(), &info) != 0) {
-    return errno == ENOENT;  // gone already: nothing left to keep
-  }
-  const std::string bad = path + ".bad";
-  const std::string staging = bad + ".tmp";
-  ::unlink(staging.c_str());
-  // Copied, not linked: a second name for a symbolic link would show the
-  // target after it is replaced.
-  if (!CopyFile(path, staging, why)) {
-    ::unlink(staging.c_str());
-    why = "the damaged file could not be kept as " + Quoted(bad) + " (" + why + ")";
-    return false;
-  }
-  if (::rename(staging.c_str(), bad.c_str()) != 0) {
-    why = "the damaged file could not be kept as " + Quoted(bad) + " (" + ErrorText(errno) + ")";
-    ::unlink(staging.c_str());
-    return false;
-  }
-  return true;
-}
-
 bool CLocations::OnSaveDocument(const std::string& path) {
   const Flags before = SaveFlags();
-  std::string target;
-  mode_t mode = 0;
-  std::string why = SaveTarget(path, target, mode);
-  const std::string temporary = target + ".tmp";
-  bool created = false;
-  if (why.empty()) {
-    FileHandle file(
-        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666));
-    if (file.get() < 0) {
-      why = "cannot create " + Quoted(temporary) + ": " + ErrorText(errno);
-    } else {
-      created = true;
-      if (mode != 0) ::fchmod(file.get(), mode);  // the new file keeps the old one's access
-      try {
-        CArchive ar(file.get(), CArchive::kStore);
-        Serialize(ar);
-        ar.Close();
-        if (::fsync(file.get()) != 0 || !file.Close()) {
-          why = ErrorText(errno);
-        }
-      } catch (const CArchiveException& e) {
-        why = e.what();
-      }
+  const bool damaged = m_damagedPath == path;
+  const std::string why = ReplaceFile(path, [&](int fd) -> std::string {
+    try {
+      CArchive ar(fd, CArchive::kStore);
+      Serialize(ar);
+      ar.Close();
+    } catch (const CArchiveException& e) {
+      return e.what();
     }
-  }
-  if (why.empty() && m_damagedPath == path && KeepDamagedCopy(path, why)) {
-    m_damagedPath.clear();
-  }
-  if (why.empty() && ::rename(temporary.c_str(), target.c_str()) != 0) {
-    why = "cannot replace it: " + ErrorText(errno);
-  }
+    // Written before the rename: a damaged file that cannot be kept is not replaced.
+    return damaged ? KeepDamagedCopy(path) : "";
+  });
   if (!why.empty()) {
-    if (created) ::unlink(temporary.c_str());
     RestoreFlags(before);
     m_reporter.ReportError("Could not save the settings file " + Quoted(path) + ": " + why +
                            ". The previous file is left as it was; the settings will be saved "
                            "again at the next opportunity.");
     return false;
   }
-  // The rename itself lasts only once the directory is synced; a failure here
-  // leaves a complete file either way.
-  FileHandle directory(::open(DirectoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (directory.get() >= 0) ::fsync(directory.get());
+  if (damaged) m_damagedPath.clear();
   return true;
 }
 

@@ -39,13 +39,12 @@ class CLocations {
   // Loads an existing file and never writes one. Only a regular file is
   // read: a FIFO, a device or a directory is refused and reported.
   bool ReadDocument(const std::string& path);
-  // Replaces the file in one step: a new file in the same directory, synced,
-  // then renamed over the old one. A symbolic link is saved through: its
-  // target is replaced that way, in the target's directory, and the link
-  // stays. A link to nothing, a write-protected file (its owner's write bit
-  // clear) and anything but a regular file are refused. On failure the old
-  // file is untouched, the failure is reported and every changed flag stays
-  // as it was. A file that failed to load is first kept as PATH.bad.
+  // Replaces the file in one step (ReplaceFile): a symbolic link is saved
+  // through, and a link to nothing, a write-protected file and anything but
+  // a regular file are refused. On failure the old file is untouched, the
+  // failure is reported and every changed flag stays as it was. A file that
+  // failed to load is first kept as PATH.bad; without that copy it is not
+  // replaced.
   bool OnSaveDocument(const std::string& path);
 
   bool IsModified() const;
@@ -71,7 +70,6 @@ class CLocations {
   struct Flags;
   Flags SaveFlags() const;
   void RestoreFlags(const Flags& flags);
-  bool KeepDamagedCopy(const std::string& path, std::string& why);
 
   SettingsReporter& m_reporter;
   bool m_bModified = false;

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "platform/painter_canvas.h"
-#include "platform/replace_file.h"
+#include "settings/replace_file.h"
 #include "timetable/page_layout.h"
 
 namespace kestrivane {
@@ -69,8 +69,8 @@ bool WriteTimetablePdf(const std::string& path, const QPageLayout& layout, const
     return false;
   }
   const QByteArray& bytes = pdf.data();
-  return ReplaceFile(
-      path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), error);
+  error = ExportFile(path, {bytes.constData(), static_cast<std::size_t>(bytes.size())});
+  return error.empty();
 }
 
 bool WriteTimetablePdf(const std::string& path, const std::string& text, double qiblah,

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "kestrivane/version.h"
-#include "platform/replace_file.h"
 #include "settings/locations_document.h"
+#include "settings/replace_file.h"
 #include "timetable/timetable_print.h"
 #include "timetable/timetable_text.h"
 #include "tools/prefs_dump.h"
@@ -81,7 +81,8 @@ int RunMonth(const kestrivane::TimesOptions& options, const kestrivane::CLocatio
     std::cout << ics.str();
     return std::cout.good() ? 0 : 1;
   }
-  return ReplaceFile(*options.icsFile, ics.str(), error) ? 0 : Fail(error);
+  error = ExportFile(*options.icsFile, ics.str());
+  return error.empty() ? 0 : Fail(error);
 }
 
 }  // namespace

@@ -158,6 +158,10 @@ std::vector<DocumentCase> DocumentCases() {
   for (std::size_t offset : {0, 4, 28, 32, 41, 50, 59, 68, 77, 94, 137}) tagged[offset] = 7;
   tagged[28] = 0, tagged[59] = 9;
 
+  const std::string longName(250, 'p');  // a temporary's name beside it is too long
+  // Our first temporary's name, and a name someone else may use for theirs.
+  const std::vector<std::string> inTheWay = {"Prefs.dat.tmp" + std::to_string(::getpid()) + "-0",
+                                             "Prefs.dat.tmp"};
   std::vector<DocumentCase> cases = {
       {"missing", [] {}, true, "", writes(saved(defaults, 145))},
       {"long recipients", file(recipients), true, "", writes(saved(recipients, recipients.size()))},
@@ -179,8 +183,18 @@ std::vector<DocumentCase> DocumentCases() {
       {"FIFO without a writer", [] { ::mkfifo(kPrefs, 0644); }, false, "not a regular file"},
       {"link to a device", [=] { link("/dev/zero"); }, false, "not a regular file"},
       {"dangling link", [=] { link("gone"); }, false, "link to a file that does not exist"},
-      {"no room for the new file", [] { fs::create_directory("Prefs.dat.tmp"); }, false,
-       "cannot create \"Prefs.dat.tmp\""},
+      {"no room for the new file's name",  // and the damaged file's copy is not made
+       [=] { std::ofstream(longName) << variant.substr(0, 20), link(longName.c_str()); }, false,
+       "cannot create a new file beside it: File name too long"},
+      {"files where the new one might go",
+       [=] {
+         for (const std::string& name : inTheWay) std::ofstream(name) << name;
+       },
+       true, "",
+       [=](const CLocations&) {
+         for (const std::string& name : inTheWay) EXPECT_EQ(ReadFile(name), name);
+         EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 3);
+       }},
       {"no room for the damaged copy",
        [=] { file(variant.substr(0, 20))(), fs::create_directory("Prefs.dat.bad"); }, false,
        "could not be kept as \"Prefs.dat.bad\""},

@@ -63,9 +63,17 @@ echo keep >kept.ics
 expect 1 '' 'kestrivane-times: the location'"'"'s time zone is not a UTC offset; no calendar written' \
   --month 2000-03 --prefs zone.dat --ics kept.ics
 [ "$(cat kept.ics)" = keep ] || fail "a refused calendar touched the file"
-expect 0 '' '' --month 2000-03 --ics kept.ics
-[ "$(grep -c '^BEGIN:VEVENT' kept.ics)" -eq 186 ] || fail "the calendar has not 186 events"
-expect 1 '' 'kestrivane-times: cannot write "no/dir/x.ics": No such file or directory' --month 2000-03 --ics no/dir/x.ics
+# Through a link the file it names is replaced, keeping its access and the link.
+chmod 640 kept.ics; ln -s kept.ics link.ics; expect 0 '' '' --month 2000-03 --ics link.ics
+[ -L link.ics ] && [ "$(stat -c %a kept.ics)" = 640 ] && [ "$(grep -c '^BEGIN:VEVENT' kept.ics)" -eq 186 ] ||
+  fail "not the 186 events through the link, or the link or the file's access lost"
+[ "$("$bin" --month 2000-03 --ics /dev/stdout | grep -c '^BEGIN:VEVENT'; echo "${PIPESTATUS[0]}")" = $'186\n0' ] || fail "--ics /dev/stdout"
+expect 1 '' 'kestrivane-times: cannot write "no/dir/x.ics": cannot create a new file beside it: No such file or directory' --month 2000-03 --ics no/dir/x.ics
+ln -s gone.ics dangling.ics; expect 1 '' 'kestrivane-times: cannot write "dangling.ics": it is a symbolic link to a file that does not exist' --month 2000-03 --ics dangling.ics
+# Refused by its mode, also to root.
+echo keep >protected.ics; chmod 444 protected.ics
+expect 1 '' 'kestrivane-times: cannot write "protected.ics": it is write-protected' --month 2000-03 --ics protected.ics
+[ "$(cat protected.ics)" = keep ] || fail "a write-protected file was replaced"
 expect 1 '' 'kestrivane-times: cannot write "/dev/full": No space left on device' --month 2000-03 --pdf /dev/full
 # Without a display a platform that cannot start gives way to offscreen.
 for platform in "" xcb nonsense; do
@@ -75,7 +83,7 @@ for platform in "" xcb nonsense; do
     [ "$(grep -ac '/Count 1$' kept.pdf)" -eq 1 ] || fail "--pdf on platform '$platform': $status $out $err"
 done
 [ "$before" = "$(ls -l --time-style=+%s ./*.dat && md5sum ./*.dat)" ] || fail "settings files were written"
-[ "$(ls | sort | tr '\n' ' ')" = "cut.dat default.dat dst.dat err kept.ics kept.pdf out zone.dat " ] ||
+[ "$(ls | sort | tr '\n' ' ')" = "cut.dat dangling.ics default.dat dst.dat err kept.ics kept.pdf link.ics out protected.ics zone.dat " ] ||
   fail "files left behind: $(ls)"
 
 if [ "$failures" -ne 0 ]; then
