@@ -361,7 +361,14 @@ TEST_F(MainDlgTest, HangingNameLookupsHoldUpNothing) {
     d.m_preferences.m_alarms.SetPlaySound(1);
     d.m_preferences.m_alarms.m_recipients = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"};
   });
-  std::ofstream("Azan.wav") << "RIFF";
+  // A short wave file: 8 kHz, 8 bits, mono, 800 samples of silence.
+  std::ofstream("Azan.wav", std::ios::binary)
+      << std::string(
+             "RIFF\x44\x03\0\0WAVEfmt "
+             "\x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x40\x1f\0\0\x01\0\x08\0data"
+             "\x20\x03\0\0",
+             44)
+      << std::string(800, '\x80');
   window.Sender().SetResolver([](const std::string&, std::string*) -> std::optional<uint32_t> {
     std::this_thread::sleep_for(std::chrono::seconds(2));
     return std::nullopt;
