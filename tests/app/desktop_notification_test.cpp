@@ -43,8 +43,9 @@ TEST(DesktopNotifier, ShowsPlainTextWithStopReplacesTheLastAndClosesWhatIsOpen) 
   CDesktopNotifier notifier;
   int stops = 0;
   QObject::connect(&notifier, &CDesktopNotifier::stopRequested, [&] { ++stops; });
-  const auto signal = [&](const char* name, uint id, const QVariant& second) {
-    service.send(QDBusMessage::createSignal(kPath, kService, name) << id << second);
+  const auto stop = [&](uint id) {
+    const QString action = QStringLiteral("stop");
+    service.send(QDBusMessage::createSignal(kPath, kService, "ActionInvoked") << id << action);
   };
   // Shows `text`, or nothing without the service, and waits for the answer `id`.
   const auto show = [&](const QString& text, uint id) {
@@ -59,8 +60,8 @@ TEST(DesktopNotifier, ShowsPlainTextWithStopReplacesTheLastAndClosesWhatIsOpen) 
   EXPECT_EQ(fake.calls.join('\n').toStdString(),
             "0: Kestrivane: Zuhr prayer at 12:45 P.M. Insha Allah. &lt;b&gt;&amp; [stop,Stop]\n"
             "42: Kestrivane: Go for Zuhr prayer NOW! [stop,Stop]");
-  signal("ActionInvoked", 42, QStringLiteral("stop"));  // gone already
-  signal("ActionInvoked", 43, QStringLiteral("stop"));
+  stop(42);  // gone already
+  stop(43);
   testing::ProcessEventsFor(3000, [&] { return stops > 0; });
   EXPECT_EQ(stops, 1);
   EXPECT_EQ(notifier.CurrentId(), 0u);

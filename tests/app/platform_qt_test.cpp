@@ -1,17 +1,13 @@
-// The Qt half of the platform layer, offscreen: window timers, the tray
-// icon and message boxes.
+// The window timers the alarms run on, offscreen: replaced by id, ticking
+// while a modal box runs its own loop, and stopped. (The tray and the
+// boxes are shown through the main window's tests.)
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QEventLoop>
-#include <QMessageBox>
 #include <QTimer>
-#include <QWidget>
 
-#include "platform/message_box.h"
-#include "platform/tray_icon.h"
 #include "platform/window_timers.h"
 #include "tests/app/qt_test_support.h"
 
@@ -38,45 +34,6 @@ TEST(WindowTimers, ReplaceByIdTickInNestedLoopsAndStop) {
   timers.allowInstall = [](unsigned, unsigned) { return false; };
   EXPECT_EQ(timers.SetTimer(1027, 2000), 0u);
   EXPECT_TRUE(timers.RunningIds().empty());
-}
-
-// Without a tray the icon keeps its tip and shows itself when one appears.
-// Without a tray the icon keeps its tip and shows itself when one appears.
-TEST(TrayIcon, CutsTipsTo63CharactersAndWaitsForATray) {
-  for (const bool available : {false, true}) {
-    testing::FakeTray tray{available};
-    CTrayIcon icon;
-    int added = 0;
-    QObject::connect(&icon, &CTrayIcon::added, [&] { ++added; });
-    EXPECT_EQ(icon.Add(std::string(64, 'a'), QIcon()), available);
-    EXPECT_EQ(icon.Tip().toStdString(), std::string(63, 'a'));
-    EXPECT_EQ(icon.SetTip(std::string(70, 'b')), available);
-    EXPECT_FALSE(icon.Add("again", QIcon()) || icon.IsWaitingForTray() == available);
-    tray.available = true;
-    icon.LookForTray();
-    EXPECT_TRUE(icon.IsAdded() && icon.Tip().toStdString() == std::string(63, 'b'));
-    EXPECT_EQ(added, available ? 0 : 1);
-    EXPECT_TRUE(icon.Remove() && !icon.IsAdded() && !icon.IsWaitingForTray());
-  }
-}
-
-TEST(MessageBox, RealBoxesAreTitledKestrivaneAndShowPlainText) {
-  for (const bool question : {false, true}) {
-    std::string seen = "no box";
-    QTimer::singleShot(20, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (box == nullptr) return;
-      seen = box->windowTitle().toStdString() + " " + box->text().toStdString();
-      EXPECT_EQ(box->icon(), question ? QMessageBox::Question : QMessageBox::Warning);
-      EXPECT_EQ(box->standardButtons(),
-                question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
-      EXPECT_EQ(box->textFormat(), Qt::PlainText);
-      box->reject();
-    });
-    EXPECT_FALSE(question && AskYesNo(nullptr, "<b>Go</b>")) << "closed, it answers No";
-    if (!question) ShowMessageBox(nullptr, "<b>Go</b>");
-    EXPECT_EQ(seen, "Kestrivane <b>Go</b>");
-  }
 }
 
 }  // namespace

@@ -1,14 +1,10 @@
-// Context help: the help-id table against its numbers, the help file's
-// texts for them, and the requests F1, the what's-this mode, right-clicks
-// and the Preferences Help button make.
+// Context help: the help-id table against its numbers, and the help file's
+// texts for them.
 
 #include "dialogs/context_help.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QAbstractScrollArea>
-#include <QContextMenuEvent>
 #include <map>
 
 #include "platform/help_viewer.h"
@@ -45,44 +41,6 @@ TEST(HelpIdTable, HoldsEachControlsNumberOnceWithItsTextAndEndsWithZeros) {
   }
   EXPECT_EQ(actual, expected);
   EXPECT_EQ(HelpIdTable().back().controlId, 0u) << "the table ends with zeros";
-  EXPECT_EQ(HelpTopicByNumber(kPreferencesHelpTopic).value().title, "Preferences");
-  EXPECT_THAT(HelpContents().text, ::testing::AllOf(::testing::HasSubstr("Prefs.dat"),
-                                                    ::testing::HasSubstr("Azan.wav")));
-}
-
-// Each way of asking, on a control of a dialog as its caller runs it.
-void Ask(Dialog dialog, int id, QEvent::Type way) {
-  Records records;
-  RunDialog(dialog, records, [id, way](QWidget* d) {
-    QWidget* control = FindControl(d, id);
-    auto* area = qobject_cast<QAbstractScrollArea*>(control);
-    QWidget* at = area ? area->viewport() : control;  // where a list's events land
-    const QPoint point(2, 2), global = at->mapToGlobal(point);
-    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-    QHelpEvent whatsThis(QEvent::WhatsThis, point, global);
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, point, global);
-    if (way == QEvent::MouseButtonPress) Play(d, std::to_string(id));
-    for (QEvent* event : std::initializer_list<QEvent*>{&f1, &whatsThis, &rightClick}) {
-      if (event->type() == way) QApplication::sendEvent(at, event);
-    }
-    EXPECT_TRUE(d->isVisible());
-  });
-}
-
-TEST_F(DialogTest, F1WhatsThisRightClickAndHelpAskForTheControlsNumber) {
-  std::vector<std::pair<HelpCommand, uint32_t>> requests;
-  SetHelpHook([&](const HelpRequest& r) { requests.emplace_back(r.command, r.context); });
-  Ask(Dialog::Location, IDC_USE_DST, QEvent::KeyPress);
-  Ask(Dialog::Preferences, IDC_ISHA_ANGLE, QEvent::WhatsThis);
-  // A right-click on Azan Recipients' fields; an editable one keeps its own menu.
-  Ask(Dialog::Recipients, IDC_RECIPIENT_LIST, QEvent::ContextMenu);
-  Ask(Dialog::Recipients, IDC_RECIPIENT_NAME, QEvent::ContextMenu);
-  Ask(Dialog::Preferences, ID_HELP, QEvent::MouseButtonPress);  // the topic, without the table
-  SetHelpHook({});
-  EXPECT_EQ(requests, (std::vector<std::pair<HelpCommand, uint32_t>>{{HELP_WM_HELP, 0x80860427},
-                                                                     {HELP_WM_HELP, 0x8082043C},
-                                                                     {HELP_CONTEXTMENU, 0x808D044E},
-                                                                     {HELP_CONTEXT, 0x20082}}));
 }
 
 }  // namespace

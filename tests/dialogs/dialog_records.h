@@ -39,14 +39,10 @@ using Act = std::function<void(QWidget* dialog)>;
 // Runs `act` on the next modal dialog that opens (polled from the event
 // loop, so it works inside exec()).
 inline void WhenModal(Act act) {
-  auto* timer = new QTimer;
-  QObject::connect(timer, &QTimer::timeout, [timer, act = std::move(act)] {
-    if (QApplication::activeModalWidget() == nullptr) return;
-    timer->deleteLater();
-    timer->stop();
-    act(QApplication::activeModalWidget());
+  QTimer::singleShot(5, [act] {
+    if (QWidget* modal = QApplication::activeModalWidget()) return act(modal);
+    WhenModal(act);
   });
-  timer->start(5);
 }
 
 // As loaded from a file: nothing marked changed.
@@ -158,8 +154,6 @@ inline std::string Observe(const QWidget& dialog, const std::string& expected) {
   return seen;
 }
 
-inline void ClickOk(QWidget* dialog) { Play(dialog, "1"); }
-inline void ClickCancel(QWidget* dialog) { Play(dialog, "2"); }
 inline void PressEscape(QWidget* dialog) {
   QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
   QApplication::sendEvent(dialog, &escape);
@@ -169,28 +163,24 @@ enum class Dialog { Preferences, Location, Rule, Alarms, Recipients };
 
 // Runs `dialog` modally on `records` the way its caller does: `act` inside
 // it, then `end` unless `act` has closed it. True when it ended with OK.
-inline bool RunDialog(Dialog dialog, Records& records, Act act, Act end = ClickOk) {
+inline bool RunDialog(Dialog dialog, Records& records, Act act, Act end = Script("1")) {
   WhenModal([act, end](QWidget* modal) {
     if (act) act(modal);
     if (modal->isVisible()) end(modal);
     if (modal->isVisible()) ADD_FAILURE() << "the dialog did not close";
     if (modal->isVisible()) static_cast<QDialog*>(modal)->done(QDialog::Rejected);
   });
+  using enum Dialog;
   CSettingsDialogs editor(nullptr);
-  CPreferences& preferences = records.preferences;
-  CDstRule& rule = records.location.m_dstRule;
-  if (dialog == Dialog::Preferences) return editor.RunPreferencesDialog(preferences);
-  if (dialog == Dialog::Location) return editor.RunLocationDialog(records.location);
-  if (dialog == Dialog::Alarms) {
-    return editor.RunAlarmsDialog(preferences.m_alarms, records.today, preferences.m_nTimeFormat);
-  }
-  if (dialog == Dialog::Recipients) {
-    return CRecipientsDlg(&preferences.m_alarms.m_recipients).DoModal() == IDOK;
-  }
+  CPreferences& p = records.preferences;
+  if (dialog == Preferences) return editor.RunPreferencesDialog(p);
+  if (dialog == Location) return editor.RunLocationDialog(records.location);
+  if (dialog == Alarms) return editor.RunAlarmsDialog(p.m_alarms, records.today, p.m_nTimeFormat);
+  if (dialog == Recipients) return CRecipientsDlg(&p.m_alarms.m_recipients).DoModal() == IDOK;
   CDaylightSavingsDlg configure;  // as Define Location's Configure runs it
-  configure.LoadFrom(rule);
+  configure.LoadFrom(records.location.m_dstRule);
   if (configure.DoModal() != IDOK) return false;
-  configure.SaveTo(rule);
+  configure.SaveTo(records.location.m_dstRule);
   return true;
 }
 
