@@ -14,8 +14,6 @@ namespace {
 using namespace testing;
 using enum Dialog;
 
-constexpr const char* kInteger = "Please enter an integer.";
-
 void ByDates(Records& r) { r.location.m_dstRule = CDstRule{0x829E, 0x0984, 0}; }
 void Names(Records& r) { r.preferences.m_alarms.m_recipients = {"zed", "Bilal", "adam"}; }
 void FiveNames(Records& r) { r.preferences.m_alarms.m_recipients = {"E", "D", "C", "B", "A"}; }
@@ -54,7 +52,8 @@ TEST_F(DialogTest, RecordsShowTheControlsAnswerAndOkStoresWhatTheyShow) {
       // A bad field: one standard message, the field as typed, selected, with the focus.
       {Location, [](Records& r) { r.location.m_nLatDegrees = 95; }, "", "1013=95 (selected);0=1013",
        nullptr, "Please enter an integer between 0 and 90."},
-      {Location, nullptr, "1016=99999999999999999999;1", "0=1016", nullptr, kInteger},
+      {Location, nullptr, "1016=99999999999999999999;1", "0=1016", nullptr,
+       "Please enter an integer."},
       {Location, nullptr, "1015=14.01;1", "0=1015", nullptr,
        "Please enter a number between -12 and 14."},
       {Location, nullptr, "1015=inf;1", "0=1015", nullptr, "Please enter a number."},
