@@ -7,10 +7,10 @@
 
 #include <QCoreApplication>
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QElapsedTimer>
 #include <QVariantMap>
+
+#include "tests/app/qt_test_support.h"
 
 namespace kestrivane {
 namespace {
@@ -23,98 +23,54 @@ class FakeNotifications : public QObject {
   Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
 
  public:
-  struct Call {
-    QString summary, body;
-    uint replaces;
-    QStringList actions;
-  };
-  std::vector<Call> calls;
+  QStringList calls;  // "replaced id: summary: body [actions]"
   std::vector<uint> closed;
 
  public slots:
-  uint Notify(const QString& /*appName*/, uint replacesId, const QString& /*icon*/,
-              const QString& summary, const QString& body, const QStringList& actions,
-              const QVariantMap& /*hints*/, int /*timeout*/) {
-    calls.push_back({summary, body, replacesId, actions});
+  uint Notify(const QString&, uint replacesId, const QString&, const QString& summary,
+              const QString& body, const QStringList& actions, const QVariantMap&, int) {
+    calls << QString("%1: %2: %3 [%4]").arg(replacesId).arg(summary, body, actions.join(','));
     return 41 + static_cast<uint>(calls.size());
   }
   void CloseNotification(uint id) { closed.push_back(id); }
 };
 
-void ProcessUntil(const std::function<bool()>& done, int milliseconds = 3000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done() && timer.elapsed() < milliseconds)
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
-class DesktopNotifierBusTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (!QDBusConnection::sessionBus().isConnected()) GTEST_SKIP() << "no session bus";
-    service = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(
-        QDBusConnection::SessionBus, QStringLiteral("fake-notifications")));
-    ASSERT_TRUE(service->registerObject(kPath, &fake, QDBusConnection::ExportAllSlots));
-    ASSERT_TRUE(service->registerService(kService));
-  }
-  void TearDown() override {
-    if (service) {
-      service->unregisterService(kService);
-      service->unregisterObject(kPath);
-      QDBusConnection::disconnectFromBus(QStringLiteral("fake-notifications"));
-    }
-  }
-
-  void SendSignal(const QString& name, uint id, const QVariant& second) {
-    QDBusMessage signal =
-        QDBusMessage::createSignal(kPath, QStringLiteral("org.freedesktop.Notifications"), name);
-    signal << id << second;
-    service->send(signal);
-  }
-
+TEST(DesktopNotifier, ShowsPlainTextWithStopReplacesTheLastAndClosesWhatIsOpen) {
+  if (!QDBusConnection::sessionBus().isConnected()) GTEST_SKIP() << "no session bus";
   FakeNotifications fake;
-  std::unique_ptr<QDBusConnection> service;
+  QDBusConnection service = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "fake");
+  ASSERT_TRUE(service.registerObject(kPath, &fake, QDBusConnection::ExportAllSlots));
   CDesktopNotifier notifier;
-};
-
-TEST_F(DesktopNotifierBusTest, ShowsPlainTextWithStopAndReplacesTheLast) {
   int stops = 0;
   QObject::connect(&notifier, &CDesktopNotifier::stopRequested, [&] { ++stops; });
-  notifier.Show("Kestrivane", "Zuhr prayer at 12:45 P.M. Insha Allah. <b>&");
-  ProcessUntil([&] { return notifier.CurrentId() == 42; });
-  ASSERT_EQ(fake.calls.size(), 1u);
-  EXPECT_EQ(fake.calls[0].summary, "Kestrivane");
-  EXPECT_EQ(fake.calls[0].body, "Zuhr prayer at 12:45 P.M. Insha Allah. &lt;b&gt;&amp;");
-  EXPECT_EQ(fake.calls[0].actions, QStringList({"stop", "Stop"}));
-
-  notifier.Show("Kestrivane", "Go for Zuhr prayer NOW!");
-  ProcessUntil([&] { return notifier.CurrentId() == 43; });
-  ASSERT_EQ(fake.calls.size(), 2u);
-  EXPECT_EQ(fake.calls[1].replaces, 42u);
-  SendSignal(QStringLiteral("ActionInvoked"), 42, QStringLiteral("stop"));  // gone already
-  SendSignal(QStringLiteral("ActionInvoked"), 43, QStringLiteral("stop"));
-  ProcessUntil([&] { return stops > 0; });
+  const auto stop = [&](uint id) {
+    const QString action = QStringLiteral("stop");
+    service.send(QDBusMessage::createSignal(kPath, kService, "ActionInvoked") << id << action);
+  };
+  // Shows `text`, or nothing without the service, and waits for the answer `id`.
+  const auto show = [&](const QString& text, uint id) {
+    notifier.Show("Kestrivane", text);
+    testing::ProcessEventsFor(id ? 3000 : 300, [&] { return notifier.CurrentId() == id; });
+    EXPECT_EQ(notifier.CurrentId(), id);
+  };
+  show("Go for Zuhr prayer NOW!", 0);
+  ASSERT_TRUE(service.registerService(kService));
+  show("Zuhr prayer at 12:45 P.M. Insha Allah. <b>&", 42);
+  show("Go for Zuhr prayer NOW!", 43);
+  EXPECT_EQ(fake.calls.join('\n').toStdString(),
+            "0: Kestrivane: Zuhr prayer at 12:45 P.M. Insha Allah. &lt;b&gt;&amp; [stop,Stop]\n"
+            "42: Kestrivane: Go for Zuhr prayer NOW! [stop,Stop]");
+  stop(42);  // gone already
+  stop(43);
+  testing::ProcessEventsFor(3000, [&] { return stops > 0; });
   EXPECT_EQ(stops, 1);
   EXPECT_EQ(notifier.CurrentId(), 0u);
-
-  // Closed by the user, it is not closed again; open, it is closed.
-  for (const uint id : {44u, 45u}) {
-    notifier.Show("Kestrivane", "Go for 'Asr prayer NOW!");
-    ProcessUntil([&] { return notifier.CurrentId() == id; });
-    if (id == 44) SendSignal(QStringLiteral("NotificationClosed"), 44, 2u);
-    ProcessUntil([&] { return id == 45 || notifier.CurrentId() == 0; });
-    notifier.Close();
-  }
-  ProcessUntil([&] { return !fake.closed.empty(); });
-  EXPECT_EQ(fake.closed, std::vector<uint>{45});
-}
-
-TEST_F(DesktopNotifierBusTest, NoServiceIsSilence) {
-  service->unregisterService(kService);
-  notifier.Show("Kestrivane", "Go for Zuhr prayer NOW!");
-  ProcessUntil([] { return false; }, 300);
-  EXPECT_TRUE(fake.calls.empty());
-  EXPECT_EQ(notifier.CurrentId(), 0u);
+  notifier.Close();  // nothing is open
+  show("Go for 'Asr prayer NOW!", 44);
+  notifier.Close();
+  testing::ProcessEventsFor(3000, [&] { return !fake.closed.empty(); });
+  EXPECT_EQ(fake.closed, std::vector<uint>{44});
+  QDBusConnection::disconnectFromBus(service.name());
 }
 
 }  // namespace
