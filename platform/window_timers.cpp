@@ -15,9 +15,7 @@ CWindowTimers::~CWindowTimers() {
 }
 
 unsigned CWindowTimers::SetTimer(unsigned id, unsigned milliseconds) {
-  if (id == 0 || (allowInstall && !allowInstall(id, milliseconds))) {
-    return 0;
-  }
+  if (id == 0) return 0;
   KillTimer(id);
   // Coarse timers are enough for 1 and 5 second polls and let the system
   // bundle wake-ups.

@@ -29,9 +29,6 @@ class CWindowTimers : public QObject {
   unsigned Period(unsigned id) const;
   std::vector<unsigned> RunningIds() const;
 
-  // Tests: decides whether an installation succeeds (id, milliseconds).
-  std::function<bool(unsigned, unsigned)> allowInstall;
-
  protected:
   void timerEvent(QTimerEvent* event) override;
 

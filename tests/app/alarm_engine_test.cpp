@@ -11,7 +11,6 @@
 #include <cstring>
 #include <string>
 
-#include "resources/string_table.h"
 #include "settings/locations_document.h"
 #include "tests/app/fake_alarm_host.h"
 
@@ -22,20 +21,14 @@ using testing::At;
 using ::testing::ElementsAre;
 using testing::FakeAlarmHost;
 
-struct Entry {
-  int prayer, hour, minute, delay;
-};
+using Entry = testing::AlarmEntry;
 
 class AlarmEngineTest : public ::testing::Test {
  protected:
   AlarmEngineTest() { host.engine = &engine; }
 
   void SetAlarms(std::initializer_list<Entry> entries) {
-    for (const Entry& e : entries) {
-      document.m_preferences.m_alarms.SetAlarm(e.prayer, true,
-                                               static_cast<uint16_t>(e.hour << 8 | e.minute),
-                                               static_cast<uint16_t>(e.delay));
-    }
+    for (const Entry& e : entries) e.SetIn(document);
   }
 
   // Opens at `time` and lets the start-up tick run.
@@ -62,14 +55,10 @@ class AlarmEngineTest : public ::testing::Test {
   CAlarmEngine engine{document, host};
 };
 
-std::string Text(const std::vector<uint8_t>& bytes) {
-  return std::string(bytes.begin(), bytes.end());
-}
-
 // A literal with embedded zero bytes, all of them kept.
 template <std::size_t N>
-std::string Bytes(const char (&literal)[N]) {
-  return std::string(literal, N - 1);
+std::vector<uint8_t> Bytes(const char (&literal)[N]) {
+  return {literal, literal + N - 1};
 }
 
 TEST_F(AlarmEngineTest, RoadOfOneAlarm) {
@@ -80,7 +69,6 @@ TEST_F(AlarmEngineTest, RoadOfOneAlarm) {
   StartAt(At(0, 12, 0));
   EXPECT_THAT(Calls(0, {"set", "kill", "minimize"}),
               ElementsAre("set 1027 2000", "kill 1027", "set 1026 5000", "minimize"));
-  EXPECT_EQ(engine.NextAlarm(), "Zuhr azan at 12:30 P.M.");
   EXPECT_EQ(host.tip, "Zuhr azan at 12:30 P.M.");
 
   // The azan, within 5 seconds of 12:30: the tip and the sound before the
@@ -90,9 +78,8 @@ TEST_F(AlarmEngineTest, RoadOfOneAlarm) {
   ASSERT_EQ(host.datagrams.size(), 1u);
   EXPECT_LT(host.datagrams[0].time - At(0, 12, 30), 5);
   EXPECT_EQ(host.datagrams[0].path, "\\\\ops\\mailslot\\messngr");
-  EXPECT_EQ(Text(host.datagrams[0].bytes),
+  EXPECT_EQ(host.datagrams[0].bytes,
             Bytes("Kestrivane @ DESK7\0ops\0Zuhr prayer at 12:45 P.M. Insha Allah.\0"));
-  EXPECT_EQ(engine.CurrentAlarm(), Zuhr);
   EXPECT_THAT(Calls(mark, {"tip", "kill", "set", "sound", "fired", "mailslot", "icon"}),
               ElementsAre("kill 1026", "tip Zuhr prayer at 12:45 P.M. Insha Allah.",
                           "sound Azan.wav", "fired Zuhr prayer at 12:45 P.M. Insha Allah.",
@@ -115,26 +102,26 @@ TEST_F(AlarmEngineTest, RoadOfOneAlarm) {
   host.RunUntil(At(0, 12, 45, 1));
   ASSERT_EQ(host.datagrams.size(), 2u);
   EXPECT_LE(host.datagrams[1].time - At(0, 12, 45), 1);
-  EXPECT_EQ(host.datagrams[1].bytes.size(), 47u);
-  EXPECT_EQ(Text(host.datagrams[1].bytes),
-            Bytes("Kestrivane @ DESK7\0ops\0Go for Zuhr prayer NOW!\0"));
-  EXPECT_EQ(host.sounds.size(), 2u);
+  EXPECT_EQ(host.datagrams[1].bytes, Bytes("Kestrivane @ DESK7\0ops\0Go for Zuhr prayer NOW!\0"));
+  EXPECT_EQ(Calls(0, {"sound"}).size(), 2u);
 
   // With the minute over the alarm stops itself and shows its message.
   host.RunUntil(At(0, 12, 46, 2));
   ASSERT_EQ(host.boxes.size(), 1u);
   EXPECT_EQ(host.boxes[0].second, "Go for Zuhr prayer NOW!");
   EXPECT_EQ(host.boxes[0].first, At(0, 12, 46));
-  EXPECT_EQ(host.icon, IDR_MAINFRAME);
+  EXPECT_EQ(Calls(0, {"icon"}).back(), "icon " + std::to_string(IDR_MAINFRAME));
   EXPECT_EQ(host.tip, "Zuhr azan at 12:30 P.M.");
 }
 
-// A scenario: the alarms, the start, then steps, each with what must hold
+// A scenario: its name, the start time and the alarms (prayer 0 Fajr to 5
+// 'Isha, azan time, iqamah delay), then steps, each with what must hold
 // after it. Steps: "run [+D] HH:MM[:SS]" runs the clock to that time (D days
 // on), "jump [-]Nh|Nm" sets the clock by that much, "click" is the user
-// stopping the alarm, "ok" an OK in Set Alarms. The timer is "ID/SECONDS",
-// "on" while an alarm runs, "-" for none; the alarms fired in the step are
-// "a" (azan) or "i" (iqamah) and the entry's index.
+// stopping the alarm, "ok" an OK in Set Alarms, "12h" the 12-hour clock
+// chosen in Preferences. The timer is "ID/SECONDS", "on" while an alarm
+// runs, "-" for none; the alarms fired in the step are "a" (azan) or "i"
+// (iqamah) and the entry's index.
 struct Step {
   const char* action;
   const char* timer;
@@ -142,17 +129,17 @@ struct Step {
   const char* fired;
 };
 struct Scenario {
-  const char* name;
-  std::vector<Entry> alarms;
-  const char* start;
+  const char* setup;  // "NAME: HH:MM[:SS][; PRAYER HH:MM +DELAY]..."
   std::vector<Step> steps;
 };
 
 const Scenario kScenarios[] = {
-    {"NoAlarmNoTimer", {}, "06:00", {{"run +1 00:00", "-", "<not set>", ""}}},
-    {"StatesAndTheirTimers",
-     {{Asr, 15, 0, 10}},
-     "14:00",
+    {"NoAlarmNoTimer: 06:00", {{"run +1 00:00", "-", "<not set>", ""}}},
+    // An azan in the minute of the start counts as come.
+    {"AzanInTheStartMinute: 15:45:30; 0 05:00 +15; 3 15:45 +15",
+     {{"run 16:00", "1026/5", "Fajr azan at 05:00", ""},
+      {"12h", "1026/5", "Fajr azan at  5:00 A.M.", ""}}},
+    {"StatesAndTheirTimers: 14:00; 3 15:00 +10",
      {{"run 14:59:59", "1026/5", "'Asr azan at 15:00", ""},
       {"run 15:00:05", "1028/1 on", "'Asr iqama at 15:10", "a3"},
       {"click", "1028/5", "'Asr iqama at 15:10", ""},
@@ -161,29 +148,21 @@ const Scenario kScenarios[] = {
       {"run +1 14:59", "1026/5", "'Asr azan at 15:00", ""}}},
     // Asleep across the azan and its iqamah: fired and stopped at once, then
     // the iqamah likewise five seconds later.
-    {"AzanFoundAfterItsIqamah",
-     {{Maghrib, 18, 0, 5}},
-     "17:00",
+    {"AzanFoundAfterItsIqamah: 17:00; 4 18:00 +5",
      {{"jump 67m", "1028/5", "maGHrib iqama at 18:05", "a4"},
       {"run 18:07:15", "1026/5", "maGHrib azan at 18:00", "i4"}}},
-    {"OnlyTheLatestDueFiresAfterAJump",
-     {{Fajr, 5, 0, 15}, {Zuhr, 12, 30, 15}, {Asr, 15, 45, 15}, {Isha, 20, 0, 15}},
-     "13:00",
+    {"OnlyTheLatestDueFiresAfterAJump: 13:00; 0 05:00 +15; 2 12:30 +15; 3 15:45 +15; 5 20:00 +15",
      {{"run 13:01", "1026/5", "'Asr azan at 15:45", ""},
       {"run 20:30", "1026/5", "Fajr azan at 05:00", "a3 i3 a5 i5"},
       {"run +1 04:00", "1026/5", "Fajr azan at 05:00", ""},
       {"jump 710m", "1028/1 on", "'Asr iqama at 16:00", "a3"}}},
     // A new date starts a new day even with no tick before the Fajr time.
-    {"SleepingThroughTheFajrTime",
-     {{Fajr, 5, 0, 15}, {Zuhr, 12, 30, 15}},
-     "21:00",
+    {"SleepingThroughTheFajrTime: 21:00; 0 05:00 +15; 2 12:30 +15",
      {{"run 22:00", "1026/5", "Fajr azan at 05:00", ""},
       {"jump 9h", "1028/5", "Fajr iqama at 05:15", "a0"},
       {"run +1 12:30:05", "1028/1 on", "Zuhr iqama at 12:45", "i0 a2"}}},
     // An iqamah past midnight fires at its minute of the next date.
-    {"IqamahPastMidnight",
-     {{Fajr, 4, 0, 15}, {Isha, 23, 50, 15}},
-     "23:00",
+    {"IqamahPastMidnight: 23:00; 0 04:00 +15; 5 23:50 +15",
      {{"run 23:50:05", "1028/1 on", "'Isha` iqama at 00:05", "a5"},
       {"click", "1028/5", "'Isha` iqama at 00:05", ""},
       {"run +1 00:04:59", "1028/5", "'Isha` iqama at 00:05", ""},
@@ -192,37 +171,27 @@ const Scenario kScenarios[] = {
       {"run +1 04:00:05", "1028/1 on", "Fajr iqama at 04:15", "a0"}}},
     // The iqamah of an earlier date slept past: back to the azans, and the
     // text says so.
-    {"StaleIqamahAfterSleep",
-     {{Fajr, 5, 0, 15}, {Zuhr, 12, 30, 15}},
-     "12:00",
+    {"StaleIqamahAfterSleep: 12:00; 0 05:00 +15; 2 12:30 +15",
      {{"run 12:30:05", "1028/1 on", "Zuhr iqama at 12:45", "a2"},
       {"click", "1028/5", "Zuhr iqama at 12:45", ""},
       {"jump 14h", "1026/5", "Fajr azan at 05:00", ""}}},
-    {"IqamahInTheLastMinuteEndsAfterMidnight",
-     {{Fajr, 4, 0, 15}, {Isha, 23, 44, 15}},
-     "23:00",
+    {"IqamahInTheLastMinuteEndsAfterMidnight: 23:00; 0 04:00 +15; 5 23:44 +15",
      {{"run 23:59:30", "1026/1 on", "Fajr azan at 04:00", "a5 i5"},
       {"run +1 00:00:03", "1026/5", "Fajr azan at 04:00", ""}}},
     // An OK in Set Alarms between an azan and its iqamah keeps the iqamah.
-    {"AlarmsOkKeepsAPendingIqamah",
-     {{Zuhr, 12, 30, 15}, {Asr, 15, 30, 15}},
-     "12:00",
+    {"AlarmsOkKeepsAPendingIqamah: 12:00; 2 12:30 +15; 3 15:30 +15",
      {{"run 12:30:05", "1028/1 on", "Zuhr iqama at 12:45", "a2"},
       {"ok", "1028/5", "Zuhr iqama at 12:45", ""},
       {"run 12:45:05", "1026/1 on", "'Asr azan at 15:30", "i2"},
       {"ok", "1026/5", "'Asr azan at 15:30", ""}}},
     // The clock set back across midnight after 'Isha: no second 'Isha.
-    {"ClockBackAcrossMidnight",
-     {{Fajr, 5, 0, 15}, {Isha, 23, 0, 15}},
-     "22:00",
+    {"ClockBackAcrossMidnight: 22:00; 0 05:00 +15; 5 23:00 +15",
      {{"run 23:20", "1026/5", "Fajr azan at 05:00", "a5 i5"},
       {"run +1 00:10", "1026/5", "Fajr azan at 05:00", ""},
       {"jump -1h", "1026/5", "Fajr azan at 05:00", ""},
       {"run +1 05:00:05", "1028/1 on", "Fajr iqama at 05:15", "a0"}}},
     // Past 'Isha and back before Maghrib: Maghrib still comes, 'Isha not again.
-    {"ClockBackBeforeASkippedAlarm",
-     {{Maghrib, 18, 0, 5}, {Isha, 20, 0, 15}},
-     "17:00",
+    {"ClockBackBeforeASkippedAlarm: 17:00; 4 18:00 +5; 5 20:00 +15",
      {{"jump 4h", "1028/5", "'Isha` iqama at 20:15", "a5"},
       {"run 21:00:15", "1026/5", "maGHrib azan at 18:00", "i5"},
       {"jump -210m", "1026/5", "maGHrib azan at 18:00", ""},
@@ -230,9 +199,7 @@ const Scenario kScenarios[] = {
       {"run 20:30", "1026/5", "maGHrib azan at 18:00", "i4"}}},
     // Set back before the azan whose iqamah is awaited: the azans are watched
     // again, and the iqamah comes back with its azan's minute.
-    {"ClockBackWhileAnIqamahIsAwaited",
-     {{Maghrib, 18, 0, 5}, {Isha, 20, 0, 15}},
-     "19:00",
+    {"ClockBackWhileAnIqamahIsAwaited: 19:00; 4 18:00 +5; 5 20:00 +15",
      {{"run 20:00:05", "1028/1 on", "'Isha` iqama at 20:15", "a5"},
       {"click", "1028/5", "'Isha` iqama at 20:15", ""},
       {"jump -125m", "1026/5", "maGHrib azan at 18:00", ""},
@@ -250,28 +217,18 @@ int64_t Time(const std::string& text) {
   return At(day, hour, minute, second);
 }
 
-// The fired alarms as codes: "a" or "i" and the entry's index.
-std::string Codes(const std::vector<std::pair<int64_t, std::string>>& fired) {
-  std::string codes;
-  for (const auto& [time, message] : fired) {
-    const bool iqamah = message.rfind("Go for ", 0) == 0;
-    const std::string name =
-        message.substr(iqamah ? 7 : 0, message.find(" prayer") - (iqamah ? 7 : 0));
-    for (int i = Fajr; i <= Isha; ++i) {
-      if (LoadString(IDS_PRAYER_FAJR + i) == name)
-        codes += (codes.empty() ? "" : " ") + std::string(iqamah ? "i" : "a") + std::to_string(i);
-    }
-  }
-  return codes;
-}
-
 class AlarmScenarioTest : public AlarmEngineTest, public ::testing::WithParamInterface<Scenario> {};
 
 TEST_P(AlarmScenarioTest, EachStep) {
   const Scenario& s = GetParam();
   document.m_preferences.m_nTimeFormat = 1;
-  for (const Entry& e : s.alarms) SetAlarms({e});
-  StartAt(Time(s.start));
+  const std::string setup = s.setup, name = setup.substr(0, setup.find(':'));
+  for (std::size_t at = setup.find(';'); at != std::string::npos; at = setup.find(';', at + 1)) {
+    Entry e{};
+    std::sscanf(setup.c_str() + at, "; %d %d:%d +%d", &e.prayer, &e.hour, &e.minute, &e.delay);
+    e.SetIn(document);
+  }
+  StartAt(Time(setup.substr(name.size() + 2)));
   for (std::size_t n = 0; n < s.steps.size(); ++n) {
     const Step& step = s.steps[n];
     const std::size_t firedBefore = host.fired.size();
@@ -282,6 +239,9 @@ TEST_P(AlarmScenarioTest, EachStep) {
       const int64_t amount = std::stoll(action.substr(5));
       host.Jump(amount * (action.back() == 'h' ? 3600 : 60));
       host.RunUntil(host.clock + 5);
+    } else if (action == "12h") {  // the clock format changed in Preferences
+      document.m_preferences.m_nTimeFormat = 0;
+      engine.RefreshNextAlarm();
     } else {
       engine.StopAlarm();  // "click", and the StopAlarm every command starts with
       if (action == "ok") engine.FindCurrentAlarm();
@@ -292,35 +252,24 @@ TEST_P(AlarmScenarioTest, EachStep) {
                     static_cast<long long>(host.timers.begin()->second.periodSeconds),
                     engine.AlarmActive() ? " on" : "");
     }
-    const std::string where = std::string(s.name) + " step " + std::to_string(n + 1);
+    const std::string where = name + " step " + std::to_string(n + 1);
     EXPECT_LE(host.timers.size(), 1u) << where;
     EXPECT_EQ(timer, std::string(step.timer)) << where;
     EXPECT_EQ(engine.NextAlarm(), step.next) << where;
     EXPECT_EQ(host.tip, std::string(step.next) == "<not set>" ? "salle 'ala Muhammad" : step.next)
         << where;
-    EXPECT_EQ(
-        Codes({host.fired.begin() + static_cast<std::ptrdiff_t>(firedBefore), host.fired.end()}),
-        step.fired)
-        << where;
+    std::string fired;
+    for (std::size_t i = firedBefore; i < host.fired.size(); ++i)
+      fired += (fired.empty() ? "" : " ") + host.fired[i].second;
+    EXPECT_EQ(fired, step.fired) << where;
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenarios, AlarmScenarioTest, ::testing::ValuesIn(kScenarios),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(AlarmEngineTest, TimesBeforeTheMinuteAndInItAtStartUp) {
-  SetAlarms({{Fajr, 5, 0, 15}, {Zuhr, 12, 30, 15}, {Asr, 15, 45, 15}});
-  // An azan in the current minute counts as come.
-  StartAt(At(0, 15, 45, 30));
-  EXPECT_EQ(engine.CurrentAlarm(), Asr);
-  EXPECT_EQ(engine.NextAlarm(), "Fajr azan at  5:00 A.M.");
-  host.RunUntil(At(0, 16, 0));
-  EXPECT_TRUE(host.fired.empty());
-  // A clock format change shows the watched alarm in the new format.
-  document.m_preferences.m_nTimeFormat = 1;
-  engine.RefreshNextAlarm();
-  EXPECT_EQ(engine.NextAlarm(), "Fajr azan at 05:00");
-}
+                         [](const auto& info) {
+                           const std::string setup = info.param.setup;
+                           return setup.substr(0, setup.find(':'));
+                         });
 
 // A timer that cannot be installed: its message, and no alarm for the run.
 TEST_F(AlarmEngineTest, TimerFailures) {
@@ -338,11 +287,6 @@ TEST_F(AlarmEngineTest, TimerFailures) {
        At(0, 11, 0),
        {noAlarm},
        "<processing...>"},
-      {"azan watch",
-       [](unsigned id, unsigned) { return id != IDT_AZAN; },
-       At(0, 11, 0, 2),
-       {noAlarm},
-       "<not set>"},
       {"stopping an alarm",
        [](unsigned, unsigned ms) { return ms != 5000; },
        At(0, 12, 0, 5),

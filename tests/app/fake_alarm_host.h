@@ -12,6 +12,8 @@
 
 #include "app/alarm_engine.h"
 #include "calc/calendar.h"
+#include "resources/string_table.h"
+#include "settings/locations_document.h"
 #include "settings/settings_reporter.h"
 
 namespace kestrivane::testing {
@@ -19,6 +21,15 @@ namespace kestrivane::testing {
 inline int64_t At(int day, int hour, int minute, int second = 0) {
   return ((static_cast<int64_t>(day) * 24 + hour) * 60 + minute) * 60 + second;
 }
+
+// An alarm on: the prayer, the azan's time and the iqamah delay in minutes.
+struct AlarmEntry {
+  int prayer, hour, minute, delay;
+  void SetIn(CLocations& document) const {
+    document.m_preferences.m_alarms.SetAlarm(
+        prayer, true, static_cast<uint16_t>(hour << 8 | minute), static_cast<uint16_t>(delay));
+  }
+};
 
 class NullReporter : public SettingsReporter {
  public:
@@ -51,12 +62,10 @@ class FakeAlarmHost : public AlarmHost {
   std::vector<std::string> log;  // every call, in order, while keepLog
   std::vector<std::pair<int64_t, std::string>> boxes;
   std::vector<Datagram> datagrams;
-  std::vector<int64_t> sounds;
-  std::vector<std::pair<int64_t, std::string>> fired;  // every alarm message, with its time
+  // Every alarm fired, with its time: "a" (azan) or "i" (iqamah) and the prayer.
+  std::vector<std::pair<int64_t, std::string>> fired;
   std::string tip;
-  int icon = IDR_MAINFRAME;
   bool iconic = false;
-  std::optional<std::string> userName = std::string("desk7");
 
   void Log(std::string entry) {
     if (keepLog) log.push_back(std::move(entry));
@@ -78,9 +87,7 @@ class FakeAlarmHost : public AlarmHost {
 
   unsigned SetTimer(unsigned id, unsigned milliseconds) override {
     Log("set " + std::to_string(id) + " " + std::to_string(milliseconds));
-    if (!allowTimer(id, milliseconds)) {
-      return 0;
-    }
+    if (!allowTimer(id, milliseconds)) return 0;
     timers[id] = Timer{milliseconds / 1000, clock + milliseconds / 1000};
     return id;
   }
@@ -94,10 +101,7 @@ class FakeAlarmHost : public AlarmHost {
     Log("tip " + text);
     tip = text;
   }
-  void TraySetIcon(int id) override {
-    Log("icon " + std::to_string(id));
-    icon = id;
-  }
+  void TraySetIcon(int id) override { Log("icon " + std::to_string(id)); }
   void FlashWindow(bool invert) override { Log(invert ? "flash on" : "flash off"); }
   bool IsIconic() override { return iconic; }
 
@@ -108,18 +112,22 @@ class FakeAlarmHost : public AlarmHost {
     RunUntil(clock + boxSeconds(text));
   }
 
-  void PlaySound(const std::string& file) override {
-    Log("sound " + file);
-    sounds.push_back(clock);
-  }
-  std::optional<std::string> NetworkUserName() override { return userName; }
+  void PlaySound(const std::string& file) override { Log("sound " + file); }
+  std::optional<std::string> NetworkUserName() override { return "desk7"; }
   void SendMailslot(const std::string& path, const std::vector<uint8_t>& message) override {
     Log("mailslot " + path);
     datagrams.push_back({clock, path, message});
   }
   void AlarmFired(const std::string& message) override {
     Log("fired " + message);
-    fired.emplace_back(clock, message);
+    const bool iqamah = message.rfind("Go for ", 0) == 0;
+    std::string code = "?";
+    for (int i = Fajr; i <= Isha; ++i) {
+      if (message.find(std::string(LoadString(IDS_PRAYER_FAJR + i)) + " prayer") ==
+          (iqamah ? 7u : 0u))
+        code = (iqamah ? "i" : "a") + std::to_string(i);
+    }
+    fired.emplace_back(clock, code);
   }
   void RefreshControls() override { Log("refresh"); }
   void MinimizeToTray() override { Log("minimize"); }
@@ -130,9 +138,7 @@ class FakeAlarmHost : public AlarmHost {
       auto due = std::min_element(timers.begin(), timers.end(), [](const auto& a, const auto& b) {
         return a.second.next < b.second.next;
       });
-      if (due == timers.end() || due->second.next > until) {
-        break;
-      }
+      if (due == timers.end() || due->second.next > until) break;
       const unsigned id = due->first;
       clock = std::max(clock, due->second.next);
       due->second.next += due->second.periodSeconds;
@@ -146,12 +152,6 @@ class FakeAlarmHost : public AlarmHost {
   void Jump(int64_t seconds) {
     clock += seconds;
     for (auto& [id, timer] : timers) timer.next += seconds;
-  }
-
-  // The period of timer `id` in seconds, 0 when it is not installed.
-  int64_t Period(unsigned id) const {
-    const auto it = timers.find(id);
-    return it == timers.end() ? 0 : it->second.periodSeconds;
   }
 };
 

@@ -3,33 +3,32 @@
 // test, message boxes answered by a recorder, and a tray that can be
 // switched on and off.
 
+#include <QDir>
 #include <QString>
+#include <QTemporaryDir>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/message_box.h"
+#include "platform/tray_icon.h"
 
 namespace kestrivane::testing {
 
 // Creates a fresh directory, makes it current, and removes it at the end.
 class TemporaryWorkingDirectory {
  public:
-  TemporaryWorkingDirectory();
-  ~TemporaryWorkingDirectory();
-  TemporaryWorkingDirectory(const TemporaryWorkingDirectory&) = delete;
-  TemporaryWorkingDirectory& operator=(const TemporaryWorkingDirectory&) = delete;
-
-  const std::string& path() const { return m_path; }
+  TemporaryWorkingDirectory() { std::filesystem::current_path(path()); }
+  ~TemporaryWorkingDirectory() {
+    std::error_code ignored;
+    std::filesystem::current_path(m_previous, ignored);
+  }
+  std::string path() const { return m_directory.path().toStdString(); }
 
  private:
-  std::string m_previous;
-  std::string m_path;
-};
-
-struct RecordedBox {
-  MessageBoxKind kind;
-  std::string text;
+  std::filesystem::path m_previous = std::filesystem::current_path();
+  QTemporaryDir m_directory{QDir::tempPath() + "/kestrivane-ui-XXXXXX"};
 };
 
 // Installs itself as the message-box hook for its lifetime.
@@ -38,19 +37,18 @@ class MessageBoxRecorder {
   MessageBoxRecorder();
   ~MessageBoxRecorder();
 
-  std::vector<RecordedBox> boxes;
+  std::vector<std::string> boxes;  // the texts shown
   bool answerYes = false;
   // Runs inside each box, as the user would see the program then.
-  std::function<void(const RecordedBox&)> onBox;
-
-  std::vector<std::string> Texts() const;
+  std::function<void(const std::string& text)> onBox;
 };
 
 // Switches the desktop's tray on or off for its lifetime.
-class FakeTray {
- public:
-  explicit FakeTray(bool available);
-  ~FakeTray();
+struct FakeTray {
+  explicit FakeTray(bool on) : available(on) {
+    CTrayIcon::SetAvailabilityForTesting([this] { return available; });
+  }
+  ~FakeTray() { CTrayIcon::SetAvailabilityForTesting({}); }
   bool available;
 };
 

@@ -116,7 +116,7 @@ TEST_F(DialogTest, RecordsShowTheControlsAnswerAndOkStoresWhatTheyShow) {
     EXPECT_EQ(RunDialog(row.dialog, records, observe, Script(row.stored ? "1" : "2")),
               row.stored != nullptr);
     EXPECT_EQ('\n' + Describe(records) + '\n', expected);
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>(*row.message ? 1 : 0, row.message));
+    EXPECT_EQ(boxes.boxes, std::vector<std::string>(*row.message ? 1 : 0, row.message));
   }
 }
 

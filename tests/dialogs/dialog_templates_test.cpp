@@ -94,8 +94,9 @@ TEST(DialogTemplates, AreBuiltWithTheirOwnNumbers) {
     const DialogBaseUnits units = BaseUnitsOf(window->font());
     EXPECT_EQ(window->windowTitle().toStdString(), caption);
     EXPECT_EQ(window->windowFlags().testFlag(Qt::WindowContextHelpButtonHint), helpButton);
-    if (width > 0)
+    if (width > 0) {
       EXPECT_EQ(window->size(), MapDialogRect(QRect(0, 0, width, height), units).size());
+    }
     // Creation order is the focus chain's (group boxes are lowered, so the
     // stacking order is not). A place without a size is compared by its corner.
     std::string got;

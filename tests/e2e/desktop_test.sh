@@ -8,7 +8,7 @@
 #       brings it back
 #   desktop_test.sh late-tray PROGRAM
 #       no tray at first: the window stays; a tray started later gets the icon
-#   desktop_test.sh alarm PROGRAM MESSENGER MAKE_PREFS
+#   desktop_test.sh alarm PROGRAM MESSENGER
 #       a clock started at 12:29:50 and a Zuhr alarm at 12:30 with its iqamah
 #       a minute later: the network message reaches a listener on UDP port 138
 #       and the icon flashes; a click on it shows the message and then the
@@ -22,18 +22,9 @@ mode=$1
 program=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 failures=0
 
-skip() {
-  echo "SKIP: $*"
-  exit 77
-}
-fail() {
-  printf 'FAIL: %s\n' "$*"
-  failures=$((failures + 1))
-}
-now_ms() {
-  local t=${EPOCHREALTIME/./}
-  echo $((t / 1000))
-}
+skip() { echo "SKIP: $*" && exit 77; }
+fail() { printf 'FAIL: %s\n' "$*" && failures=$((failures + 1)); }
+now_ms() { local t=${EPOCHREALTIME/./} && echo $((t / 1000)); }
 
 for tool in Xvfb openbox trayer xdotool xwininfo; do
   command -v "$tool" >/dev/null || skip "$tool is not installed (see scripts/debian-packages)"
@@ -44,56 +35,48 @@ pids=()
 cleanup() {
   # Our own children only, the unwilling killed after a moment: a stray
   # grandchild must not hold the test open.
-  kill "${pids[@]}" 2>/dev/null
-  sleep 0.3
-  kill -9 "${pids[@]}" 2>/dev/null
+  kill "${pids[@]}" 2>/dev/null; sleep 0.3; kill -9 "${pids[@]}" 2>/dev/null
   wait "${pids[@]}" 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
+# bg COMMAND...: runs it in the background, ended with the test.
+bg() { "$@" & pids+=("$!"); }
 
 # A private world: the user's session bus, tray, window manager and running
 # copy of the program stay out of the test, and the test stays out of them.
 export HOME=$work/home TMPDIR=$work/tmp XDG_RUNTIME_DIR=$work/runtime
 export XDG_CONFIG_HOME=$HOME/.config TZ=UTC LC_ALL=C QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY SESSION_MANAGER QT_QPA_PLATFORMTHEME XDG_SESSION_ID
-mkdir -p "$HOME" "$TMPDIR"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+mkdir -p "$HOME" "$TMPDIR" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # wait_for SECONDS COMMAND...: polls every 20 ms until COMMAND succeeds.
 wait_for() {
   local deadline=$(($(now_ms) + $1 * 1000))
-  shift
-  until "$@"; do
-    [ "$(now_ms)" -lt "$deadline" ] || return 1
-    sleep 0.02
+  until "${@:2}"; do
+    [ "$(now_ms)" -lt "$deadline" ] && sleep 0.02 || return 1
   done
 }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=("$!")
+bg Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log"
 wait_for 10 test -s "$work/display" || skip "Xvfb did not start: $(cat "$work/xvfb.log")"
-DISPLAY=:$(cat "$work/display")
-export DISPLAY
+export DISPLAY=:$(<"$work/display")
 
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/bus
 if command -v dbus-daemon >/dev/null; then
-  dbus-daemon --session --nofork --nopidfile --address="$DBUS_SESSION_BUS_ADDRESS" 2>/dev/null &
-  pids+=("$!")
+  bg dbus-daemon --session --nofork --nopidfile --address="$DBUS_SESSION_BUS_ADDRESS" 2>/dev/null
   wait_for 5 test -S "$work/bus" || echo "note: no session bus, the program runs without one"
 fi
-openbox --config-file /dev/null >"$work/openbox.log" 2>&1 &
-pids+=("$!")
+bg openbox --config-file /dev/null >"$work/openbox.log" 2>&1
 wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 ||
   skip "openbox did not start: $(cat "$work/openbox.log")"
 
 tray_windows() { xdotool search --pid "$tray_pid" 2>/dev/null; }
 start_tray() {
-  trayer --edge top --align right --widthtype request --height 24 --SetDockType true \
-    >"$work/trayer.log" 2>&1 &
-  tray_pid=$!
-  pids+=("$tray_pid")
+  bg trayer --edge top --align right --widthtype request --height 24 --SetDockType true \
+    >"$work/trayer.log" 2>&1
+  tray_pid=${pids[-1]}
   wait_for 10 tray_windows >/dev/null || skip "trayer did not start: $(cat "$work/trayer.log")"
   tray_ids=" $(for w in $(tray_windows); do printf '0x%x ' "$w"; done)"
 }
@@ -101,21 +84,12 @@ start_tray() {
 # start_program FOLDER [VAR=VALUE...]: sets $pid (the program's) and $started
 # (ms); the exit status lands in $work/status.
 start_program() {
-  local folder=$1
-  shift
   started=$(now_ms)
   rm -f "$work/status" "$work/pid"
-  (
-    cd "$folder" || exit
-    env "$@" "$program" >"$work/program.log" 2>&1 &
-    echo $! >"$work/pid"
-    wait $!
-    echo $? >"$work/status"
-  ) &
+  (cd "$1" || exit; env "${@:2}" "$program" >"$work/program.log" 2>&1 &
+    echo $! >"$work/pid"; wait $!; echo $? >"$work/status") &
   pids+=("$!")
-  wait_for 5 test -s "$work/pid"
-  pid=$(cat "$work/pid")
-  pids+=("$pid")
+  wait_for 5 test -s "$work/pid" && pid=$(<"$work/pid") && pids+=("$pid")
 }
 running() { [ ! -e "$work/status" ]; }
 # Visible windows with exactly this title, the tray icon (titled as the
@@ -131,27 +105,15 @@ hidden() { ! visible "$@"; }
 # press TITLE KEYS...: the window in front, then the keys.
 press() {
   local w
-  w=$(windows "$1" | tail -n 1)
-  [ -n "$w" ] || return 1
-  shift
-  xdotool windowactivate --sync "$w" key --clearmodifiers "$@" 2>/dev/null
+  w=$(windows "$1" | tail -n 1) && [ -n "$w" ] &&
+    xdotool windowactivate --sync "$w" key --clearmodifiers "${@:2}" 2>/dev/null
 }
 # The program's tray icon: one of its windows reparented into trayer's.
 tray_icon() {
-  local w parent
-  for w in $(xdotool search --classname kestrivane 2>/dev/null); do
-    parent=$(printf '0x%x' "$w")
-    for _ in 1 2 3 4; do
-      parent=$(xwininfo -children -id "$parent" 2>/dev/null |
-        sed -n 's/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p')
-      # 0x0 is above the root; xwininfo would wait for a click on it.
-      case $parent in "" | 0x0) break ;; esac
-      case $tray_ids in *" $parent "*)
-        tray_window=$(printf '0x%x' "$w")
-        return 0
-        ;;
-      esac
-    done
+  local t
+  for t in $tray_ids; do
+    tray_window=$(xwininfo -tree -id "$t" 2>/dev/null | awk '/\("kestrivane" / {print $1; exit}')
+    [ -n "$tray_window" ] && return 0
   done
   return 1
 }
@@ -188,23 +150,15 @@ start_mode() {
   start_tray
   mkdir "$work/first" "$work/second"
   start_program "$work/first"
-  if ! wait_for 10 visible Kestrivane32; then
-    fail "the main window \"Kestrivane32\" never showed"
-    show_log
-    return
-  fi
-  echo "main window shown $(($(now_ms) - started)) ms after start"
+  wait_for 10 visible Kestrivane32 || { fail "the main window never showed" && show_log && return; }
   [ "$(od -An -v -tx1 "$work/first/Prefs.dat" 2>/dev/null | tr -d ' \n')" = "$expected" ] ||
     fail "Prefs.dat is not the default file"
   visible Kestrivane && fail "a message box showed on the first run"
   wait_for 5 tray_icon || fail "no tray icon embedded in trayer"
-  if wait_for 8 hidden Kestrivane32; then
-    hidden_at=$(($(now_ms) - started))
-    echo "main window hidden $hidden_at ms after start"
-    [ "$hidden_at" -ge 1800 ] || fail "hidden after $hidden_at ms, before the two seconds were up"
-  else
-    fail "the main window was still shown 8 s after it appeared"
-  fi
+  wait_for 8 hidden Kestrivane32 || fail "the main window was still shown 8 s after it appeared"
+  hidden_at=$(($(now_ms) - started))
+  echo "main window hidden $hidden_at ms after start"
+  [ "$hidden_at" -ge 1800 ] || fail "hidden after $hidden_at ms, before the two seconds were up"
   sleep 1
   hidden Kestrivane32 || fail "the main window came back by itself"
   kill "$pid" 2>/dev/null
@@ -234,11 +188,7 @@ late_tray_mode() {
   tray_ids=" "
   mkdir "$work/late"
   start_program "$work/late"
-  wait_for 10 visible Kestrivane32 || {
-    fail "the main window \"Kestrivane32\" never showed"
-    show_log
-    return
-  }
+  wait_for 10 visible Kestrivane32 || { fail "the main window never showed" && show_log && return; }
   sleep 3.5
   visible Kestrivane32 || fail "the window was hidden with no tray to bring it back from"
   start_tray
@@ -248,16 +198,15 @@ late_tray_mode() {
 }
 
 alarm_mode() {
-  local messenger=$3 make_prefs=$4 listener arrived user expected preload
+  local messenger=$3 listener arrived user expected preload
   for preload in /usr/lib/*/faketime/libfaketimeMT.so.1 ""; do
     [ -e "$preload" ] && break
   done
   [ -n "$preload" ] || skip "libfaketime is not installed (Debian package faketime)"
 
   # Stands in for the colleague's messenger service.
-  "$messenger" listen --once --port 138 >"$work/listen.out" 2>"$work/listen.err" &
-  listener=$!
-  pids+=("$listener")
+  bg "$messenger" listen --once --port 138 >"$work/listen.out" 2>"$work/listen.err"
+  listener=${pids[-1]}
   until grep -qs 'listening on UDP port 138' "$work/listen.err"; do
     kill -0 "$listener" 2>/dev/null || skip "UDP port 138 cannot be bound: $(cat "$work/listen.err")"
     sleep 0.02
@@ -265,17 +214,11 @@ alarm_mode() {
 
   start_tray
   mkdir "$work/alarm"
-  "$make_prefs" "$work/alarm/Prefs.dat" 1 || {
-    fail "could not write the alarm settings"
-    return
-  }
+  # Zuhr on at 12:30, its iqamah a minute later, the sound on, one recipient: localhost.
+  cp "$(dirname "$0")/../data/zuhr-alarm-Prefs.dat" "$work/alarm/Prefs.dat"
   # The sound is on and a short wave file is there; a machine without a
   # sound device must still deliver everything else.
-  {
-    printf 'RIFF\x44\x03\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00'
-    printf '\x40\x1f\x00\x00\x40\x1f\x00\x00\x01\x00\x08\x00data\x20\x03\x00\x00'
-    head -c 800 /dev/zero | tr '\0' '\200'
-  } >"$work/alarm/Azan.wav"
+  cp "$(dirname "$0")/../data/silence.wav" "$work/alarm/Azan.wav"
   # The clock starts at 12:29:50 and runs on; timers keep the real clock.
   # A sanitizer build accepts the preloaded library ahead of its runtime.
   clock=(LD_PRELOAD="$preload" FAKETIME="@2026-12-07 12:29:50" FAKETIME_DONT_FAKE_MONOTONIC=1
@@ -283,11 +226,8 @@ alarm_mode() {
   start_program "$work/alarm" "${clock[@]}"
 
   message_or_end() { test -s "$work/listen.out" || ! running; }
-  if ! wait_for 40 message_or_end || ! test -s "$work/listen.out"; then
-    fail "no network message; listener said: $(cat "$work/listen.err")"
-    show_log
-    return
-  fi
+  wait_for 40 message_or_end && test -s "$work/listen.out" ||
+    { fail "no network message; listener said: $(cat "$work/listen.err")" && show_log && return; }
   arrived=$(now_ms)
   echo "message arrived $((arrived - started)) ms after start"
   [ $((arrived - started)) -ge 9500 ] ||
@@ -335,18 +275,6 @@ alarm_mode() {
   [ "$failures" -eq 0 ] || show_log
 }
 
-case $mode in
-  start) start_mode ;;
-  late-tray) late_tray_mode ;;
-  alarm) alarm_mode "$@" ;;
-  *)
-    echo "unknown mode $mode"
-    exit 2
-    ;;
-esac
-
-if [ "$failures" -ne 0 ]; then
-  echo "$failures failed"
-  exit 1
-fi
+"${mode/-/_}_mode" "$@"
+[ "$failures" -eq 0 ] || { echo "$failures failed" && exit 1; }
 echo "all $mode checks passed"

@@ -114,7 +114,7 @@ TEST(TimetableDlg, ShowsTheTextAndPrintsToAFileOrSaysItCannot) {
     boxes.boxes.clear();
     dialog.file = file;
     Click(&dialog, IDC_PRINT);
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>(printed ? 0 : 1, kCannotPrint)) << file;
+    EXPECT_EQ(boxes.boxes, std::vector<std::string>(printed ? 0 : 1, kCannotPrint)) << file;
   }
   // The page was laid out from the view's text, its line breaks CR LF again.
   EXPECT_EQ(dialog.m_strTimetable, "Title\r\n\r\n    Day\r\n\r\n    01\r\n*\r\n* URL: x");
