@@ -49,7 +49,7 @@ TEST(Calendar, DayNumbersWeekdaysAndClockTimes) {
   // clang-format off
   const std::tuple<int32_t, int32_t, int32_t, int64_t, int32_t> dates[] = {
       {1970, 1, 1, 0, 4}, {2000, 2, 29, 11016, 2}, {2000, 3, 1, 11017, 3}, {1900, 2, 28, -25509, 3},
-      {1900, 3, 1, -25508, 4}, {2100, 3, 1, 47541, 1}, {1969, 12, 31, -1, 3},
+      {1900, 3, 1, -25508, 4}, {2100, 3, 1, 47541, 1}, {-400, 3, 1, -865565, 3},
       {2026, 3, 29, 20541, 0}, {1582, 10, 15, -141427, 5}, {-1, 12, 31, -719529, 5}};
   // clang-format on
   for (const auto& [year, month, day, days, weekday] : dates) {

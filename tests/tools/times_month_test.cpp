@@ -85,7 +85,7 @@ TEST(MonthCalendar, LinesFoldAt75OctetsNeverInsideACharacter) {
 TEST(MonthCalendar, TextValuesAreEscapedUtf8) {
   // clang-format off
   const std::tuple<std::string, std::string> cases[] = {
-      {"a;b\\c,d", "a\\;b\\\\c\\,d"}, {"two\r\nlines\nthree", "two\\nlines\\nthree"},
+      {"a;b\\c,d", "a\\;b\\\\c\\,d"}, {"two\r\nlines\nthree\r\n", "two\\nlines\\nthree\\n"},
       {"Z\xC3\xBCrich \xC2\xB0", "Z\xC3\xBCrich \xC2\xB0"},  // UTF-8 stays
       {"M\xFCnchen", "M\xC3\xBCnchen"},    // Latin-1 read as such
       {"\x80uro", "\xE2\x82\xACuro"},      // Windows Latin-1's euro

@@ -20,7 +20,7 @@ TEST(TimesOptions, RefusedValuesNameTheOptionAndItsForm) {
       {"--date", {"24-01-01", "2001-02-29", "0000-01-01", "2000-1-01", "+200-01-01", "2000-01-1 "}, date},
       {"--tz", {"0x5", "0x1p2", "1.", "1e1", ".5", "14.5", "-12.5", " 5", "inf", ""},
        "hours east of Greenwich, a number from -12 to 14"},
-      {"--lat", {"90:01N", "33:5N", "+3:05N", "33:40E", "33:40", "1000:00N"},
+      {"--lat", {"90:01N", "33:5N", "+3:05N", "33:40E", "33:40", "0090:00N"},
        "D:MM followed by N or S, degrees 0 to 90, minutes 0 to 59"},
       {"--lon", {"181:00E", "73:60E"}, "D:MM followed by E or W, degrees 0 to 180, minutes 0 to 59"},
       {"--alt", {"-0", "65536", "1.5"}, "whole metres from 0 to 65535"},
