@@ -26,7 +26,7 @@ skip() { echo "SKIP: $*" && exit 77; }
 fail() { printf 'FAIL: %s\n' "$*" && failures=$((failures + 1)); }
 now_ms() { local t=${EPOCHREALTIME/./} && echo $((t / 1000)); }
 
-for tool in Xvfb openbox trayer xdotool xwininfo; do
+for tool in Xvfb openbox trayer xdotool xwininfo xwd; do
   command -v "$tool" >/dev/null || skip "$tool is not installed (see scripts/debian-packages)"
 done
 
@@ -41,8 +41,8 @@ cleanup() {
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
-# bg COMMAND...: runs it in the background, ended with the test.
-bg() { "$@" & pids+=("$!"); }
+# spawn COMMAND...: runs it in the background, ended with the test.
+spawn() { "$@" & pids+=("$!"); }
 
 # A private world: the user's session bus, tray, window manager and running
 # copy of the program stay out of the test, and the test stays out of them.
@@ -59,22 +59,22 @@ wait_for() {
   done
 }
 
-bg Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log"
+spawn Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log"
 wait_for 10 test -s "$work/display" || skip "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=:$(<"$work/display")
 
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/bus
 if command -v dbus-daemon >/dev/null; then
-  bg dbus-daemon --session --nofork --nopidfile --address="$DBUS_SESSION_BUS_ADDRESS" 2>/dev/null
+  spawn dbus-daemon --session --nofork --nopidfile --address="$DBUS_SESSION_BUS_ADDRESS" 2>/dev/null
   wait_for 5 test -S "$work/bus" || echo "note: no session bus, the program runs without one"
 fi
-bg openbox --config-file /dev/null >"$work/openbox.log" 2>&1
+spawn openbox --config-file /dev/null >"$work/openbox.log" 2>&1
 wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 ||
   skip "openbox did not start: $(cat "$work/openbox.log")"
 
 tray_windows() { xdotool search --pid "$tray_pid" 2>/dev/null; }
 start_tray() {
-  bg trayer --edge top --align right --widthtype request --height 24 --SetDockType true \
+  spawn trayer --edge top --align right --widthtype request --height 24 --SetDockType true \
     >"$work/trayer.log" 2>&1
   tray_pid=${pids[-1]}
   wait_for 10 tray_windows >/dev/null || skip "trayer did not start: $(cat "$work/trayer.log")"
@@ -205,7 +205,7 @@ alarm_mode() {
   [ -n "$preload" ] || skip "libfaketime is not installed (Debian package faketime)"
 
   # Stands in for the colleague's messenger service.
-  bg "$messenger" listen --once --port 138 >"$work/listen.out" 2>"$work/listen.err"
+  spawn "$messenger" listen --once --port 138 >"$work/listen.out" 2>"$work/listen.err"
   listener=${pids[-1]}
   until grep -qs 'listening on UDP port 138' "$work/listen.err"; do
     kill -0 "$listener" 2>/dev/null || skip "UDP port 138 cannot be bound: $(cat "$work/listen.err")"
