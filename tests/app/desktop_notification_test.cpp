@@ -61,7 +61,6 @@ TEST(DesktopNotifier, ShowsPlainTextWithStopReplacesTheLastAndClosesWhatIsOpen) 
   testing::ProcessEventsFor(3000, [&] { return stops > 0; });
   EXPECT_EQ(stops, 1);
   EXPECT_EQ(notifier.CurrentId(), 0u);
-  notifier.Close();  // nothing is open
   show("Go for 'Asr prayer NOW!", 44);
   notifier.Close();
   testing::ProcessEventsFor(3000, [&] { return !fake.closed.empty(); });

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <map>
 
 #include "platform/help_viewer.h"
@@ -41,6 +43,28 @@ TEST(HelpIdTable, HoldsEachControlsNumberOnceWithItsTextAndEndsWithZeros) {
   }
   EXPECT_EQ(actual, expected);
   EXPECT_EQ(HelpIdTable().back().controlId, 0u) << "the table ends with zeros";
+}
+
+// F1, What's This and, in Azan Recipients, a right click ask for the help of
+// the control they land on (here the list, whose events reach its viewport).
+TEST_F(DialogTest, EachWayOfAskingReachesTheControlsHelp) {
+  std::vector<std::pair<HelpCommand, uint32_t>> asked;
+  SetHelpHook([&](const HelpRequest& r) { asked.emplace_back(r.command, r.context); });
+  Records records;
+  const auto ask = [](QWidget* d) {
+    const QPoint at(2, 2);
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QHelpEvent whatsThis(QEvent::WhatsThis, at, at);
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, at);
+    QWidget* list = qobject_cast<QListWidget*>(FindControl(d, IDC_RECIPIENT_LIST))->viewport();
+    for (QEvent* e : std::initializer_list<QEvent*>{&f1, &whatsThis, &rightClick})
+      EXPECT_TRUE(QApplication::sendEvent(list, e) && e->isAccepted()) << e->type();
+  };
+  RunDialog(Dialog::Recipients, records, ask, Script("2"));
+  SetHelpHook({});
+  EXPECT_EQ(asked, (std::vector<std::pair<HelpCommand, uint32_t>>{{HELP_WM_HELP, 0x808D044E},
+                                                                  {HELP_WM_HELP, 0x808D044E},
+                                                                  {HELP_CONTEXTMENU, 0x808D044E}}));
 }
 
 }  // namespace

@@ -150,7 +150,7 @@ start_mode() {
   start_tray
   mkdir "$work/first" "$work/second"
   start_program "$work/first"
-  wait_for 10 visible Kestrivane32 || { fail "the main window never showed" && show_log && return; }
+  wait_for 10 visible Kestrivane32 || { fail "the main window never showed" && return; }
   [ "$(od -An -v -tx1 "$work/first/Prefs.dat" 2>/dev/null | tr -d ' \n')" = "$expected" ] ||
     fail "Prefs.dat is not the default file"
   visible Kestrivane && fail "a message box showed on the first run"
@@ -159,8 +159,6 @@ start_mode() {
   hidden_at=$(($(now_ms) - started))
   echo "main window hidden $hidden_at ms after start"
   [ "$hidden_at" -ge 1800 ] || fail "hidden after $hidden_at ms, before the two seconds were up"
-  sleep 1
-  hidden Kestrivane32 || fail "the main window came back by itself"
   kill "$pid" 2>/dev/null
   wait_for 5 test -e "$work/status"
 
@@ -179,7 +177,6 @@ start_mode() {
   wait_for 3 hidden Kestrivane32 || fail "Escape did not hide the window"
   click_tray 1
   wait_for 3 visible Kestrivane32 || fail "the tray icon did not bring the window back"
-  [ "$failures" -eq 0 ] || show_log
 }
 
 # No tray yet, as on a desktop whose tray comes up after login: the window
@@ -188,13 +185,12 @@ late_tray_mode() {
   tray_ids=" "
   mkdir "$work/late"
   start_program "$work/late"
-  wait_for 10 visible Kestrivane32 || { fail "the main window never showed" && show_log && return; }
+  wait_for 10 visible Kestrivane32 || { fail "the main window never showed" && return; }
   sleep 3.5
   visible Kestrivane32 || fail "the window was hidden with no tray to bring it back from"
   start_tray
   wait_for 10 tray_icon || fail "no tray icon 10 s after the tray appeared"
   running || fail "the program ended"
-  [ "$failures" -eq 0 ] || show_log
 }
 
 alarm_mode() {
@@ -227,7 +223,7 @@ alarm_mode() {
 
   message_or_end() { test -s "$work/listen.out" || ! running; }
   wait_for 40 message_or_end && test -s "$work/listen.out" ||
-    { fail "no network message; listener said: $(cat "$work/listen.err")" && show_log && return; }
+    { fail "no network message; listener said: $(cat "$work/listen.err")" && return; }
   arrived=$(now_ms)
   echo "message arrived $((arrived - started)) ms after start"
   [ $((arrived - started)) -ge 9500 ] ||
@@ -272,9 +268,8 @@ alarm_mode() {
   wait_for 10 test -e "$work/status" || fail "Quit from the tray menu did not end the program"
   [ "$(cat "$work/status" 2>/dev/null)" = 0 ] ||
     fail "the program ended with status $(cat "$work/status" 2>/dev/null)"
-  [ "$failures" -eq 0 ] || show_log
 }
 
 "${mode/-/_}_mode" "$@"
-[ "$failures" -eq 0 ] || { echo "$failures failed" && exit 1; }
+[ "$failures" -eq 0 ] || { show_log; echo "$failures failed"; exit 1; }
 echo "all $mode checks passed"

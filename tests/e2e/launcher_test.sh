@@ -45,11 +45,7 @@ grep -q "cannot create or enter $work/blocked/kestrivane" "$work/err" ||
 # 4. The menu entry starts the launcher with the program's icon.
 grep -qx 'Exec=kestrivane-launcher' "$desktop_file" || fail "Exec line: $(grep ^Exec "$desktop_file")"
 grep -qx 'Icon=kestrivane' "$desktop_file" || fail "Icon line: $(grep ^Icon "$desktop_file")"
-if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate "$desktop_file" || fail "desktop-file-validate rejects $desktop_file"
-else
-  echo "note: desktop-file-validate missing (Debian package desktop-file-utils), entry not validated"
-fi
+desktop-file-validate "$desktop_file" || fail "desktop-file-validate rejects $desktop_file"
 
 [ "$failures" -eq 0 ] || { echo "$failures failed" && exit 1; }
 echo "all launcher checks passed"

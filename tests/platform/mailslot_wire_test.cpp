@@ -65,7 +65,6 @@ TEST(MessengerMessage, IsSenderRecipientAndTextEachEndedByAZeroAndCutToTheBuffer
 
 TEST(MailslotWire, TheDocumentedExampleBothWaysAndEveryTruncationRefused) {
   const auto bytes = Hex(kExampleDump);
-  ASSERT_EQ(bytes.size(), 216u);
   EXPECT_EQ(EncodeMailslotDatagram(ExampleDatagram()), bytes);
   const auto d = DecodeMessengerDatagram(bytes);
   ASSERT_TRUE(d);
