@@ -60,7 +60,7 @@ wait_for() {
 }
 
 spawn Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log"
-wait_for 10 test -s "$work/display" || skip "Xvfb did not start: $(cat "$work/xvfb.log")"
+wait_for 30 test -s "$work/display" || skip "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=:$(<"$work/display")
 
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/bus
@@ -69,16 +69,16 @@ if command -v dbus-daemon >/dev/null; then
   wait_for 5 test -S "$work/bus" || echo "note: no session bus, the program runs without one"
 fi
 spawn openbox --config-file /dev/null >"$work/openbox.log" 2>&1
-wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 ||
+wait_for 30 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 ||
   skip "openbox did not start: $(cat "$work/openbox.log")"
 
-tray_windows() { xdotool search --pid "$tray_pid" 2>/dev/null; }
+# trayer's windows, looked up afresh: it may add some after the first.
+tray_windows() { [ -n "${tray_pid:-}" ] && xdotool search --pid "$tray_pid" 2>/dev/null; }
 start_tray() {
   spawn trayer --edge top --align right --widthtype request --height 24 --SetDockType true \
     >"$work/trayer.log" 2>&1
   tray_pid=${pids[-1]}
-  wait_for 10 tray_windows >/dev/null || skip "trayer did not start: $(cat "$work/trayer.log")"
-  tray_ids=" $(for w in $(tray_windows); do printf '0x%x ' "$w"; done)"
+  wait_for 30 tray_windows >/dev/null || skip "trayer did not start: $(cat "$work/trayer.log")"
 }
 
 # start_program FOLDER [VAR=VALUE...]: sets $pid (the program's) and $started
@@ -111,7 +111,7 @@ press() {
 # The program's tray icon: one of its windows reparented into trayer's.
 tray_icon() {
   local t
-  for t in $tray_ids; do
+  for t in $(tray_windows); do
     tray_window=$(xwininfo -tree -id "$t" 2>/dev/null | awk '/\("kestrivane" / {print $1; exit}')
     [ -n "$tray_window" ] && return 0
   done
@@ -182,7 +182,6 @@ start_mode() {
 # No tray yet, as on a desktop whose tray comes up after login: the window
 # stays shown, and the icon is added once a tray appears.
 late_tray_mode() {
-  tray_ids=" "
   mkdir "$work/late"
   start_program "$work/late"
   wait_for 10 visible Kestrivane32 || { fail "the main window never showed" && return; }
