@@ -132,6 +132,7 @@ struct Scenario {
   const char* setup;  // "NAME: HH:MM[:SS][; PRAYER HH:MM +DELAY]..."
   std::vector<Step> steps;
 };
+void PrintTo(const Scenario& s, std::ostream* out) { *out << s.setup; }
 
 const Scenario kScenarios[] = {
     {"NoAlarmNoTimer: 06:00", {{"run +1 00:00", "-", "<not set>", ""}}},
