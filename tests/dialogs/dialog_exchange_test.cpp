@@ -43,7 +43,7 @@ TEST_F(DialogTest, RecordsShowTheControlsAnswerAndOkStoresWhatTheyShow) {
        "1064", "1086=North;1087=East;1016=65526;1015=-11.9;1066=Con&figure ...",
        "location Islamabad|Pakistan 33:40N 73:10E 65526m -11.9h dirty 1\nrule 8220 920 dirty 0"},
       {Location, nullptr,
-       "1034=;1035=;1013=90;1083=59;1086=South;1014=180;1085=59;1016= +65535 ;1015=1E1", "",
+       "1034=;1035=;1013=90;1083=59;1086=South;1014=180;1085=59;1016= +65535 ;1015=+1E1", "",
        "location | 90:59S 180:59E 65535m 10h dirty 1"},
       {Location, ByDates, "1064;1087=West", "1066=~Con&figure ...",
        "location Islamabad|Pakistan 33:40N 73:10W 550m 5h dirty 1\nrule 29e 984 dirty 0"},
