@@ -72,7 +72,7 @@ void CLocationEditDlg::OnConfigure() {
   if (dialog.DoModal() == IDOK) dialog.SaveTo(m_rule);
 }
 
-bool CLocationEditDlg::SaveTo(CLocation& location) const {
+void CLocationEditDlg::SaveTo(CLocation& location) const {
   // A name left as it was keeps the bytes it was loaded with.
   location.Set(TextToStored(m_strCity, location.m_strCity),
                TextToStored(m_strCountry, location.m_strCountry),
@@ -80,7 +80,6 @@ bool CLocationEditDlg::SaveTo(CLocation& location) const {
                m_nLatDirection != 0, static_cast<uint16_t>(m_nLongDegrees),
                static_cast<uint16_t>(m_nLongMinutes), m_nLongDirection != 0,
                static_cast<uint16_t>(m_nAltitude), m_dTimeZone, m_rule);
-  return location.m_bDirty != 0 || location.m_dstRule.m_bDirty != 0;
 }
 
 }  // namespace kestrivane

@@ -28,9 +28,8 @@ class CLocationEditDlg : public CSettingsDialog {
   explicit CLocationEditDlg(QWidget* parent = nullptr);
 
   void LoadFrom(const CLocation& location);
-  // After OK: every value through the record's Set, which marks it changed;
-  // so this returns true.
-  bool SaveTo(CLocation& location) const;
+  // After OK: every value through the record's Set, which marks what changed.
+  void SaveTo(CLocation& location) const;
 
   // Working values.
   std::string m_strCity;
