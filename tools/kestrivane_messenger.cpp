@@ -5,19 +5,23 @@
 #include <spawn.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "kestrivane/version.h"
 #include "platform/mailslot.h"
 #include "platform/messenger_message.h"
 #include "platform/plain_text.h"
 #include "platform/user_name.h"
 #include "tools/messenger_display.h"
 #include "tools/messenger_options.h"
+#include "tools/notification_limiter.h"
 
 extern char** environ;
 
@@ -28,11 +32,13 @@ using namespace kestrivane;
 constexpr const char* kUsage =
     "usage: kestrivane-messenger listen [--port N] [--name NAME] [--notify] [--once]\n"
     "       kestrivane-messenger send RECIPIENT TEXT [--from NAME] [--port N]\n"
+    "       kestrivane-messenger --version\n"
     "\n"
     "listen  receives network alarm messages on UDP port N (default 138) and prints\n"
     "        each as: FROM <sender> TO <recipient>: <text>\n"
     "        --name   only messages for this recipient (any case)\n"
-    "        --notify also show a desktop notification (needs notify-send)\n"
+    "        --notify also show a desktop notification (needs notify-send), at most\n"
+    "                 one a second: it counts the messages that came in between\n"
     "        --once   exit after the first message\n"
     "        --port 0 picks a free port and names it on standard error\n"
     "send    sends TEXT to the messenger mailslot of RECIPIENT, as an alarm does;\n"
@@ -45,10 +51,11 @@ void OnStopSignal(int) { g_bStop = 1; }
 // Fire and forget: SIGCHLD is ignored while listening, so nothing waits and
 // nothing is left as a zombie. No shell sees the text, and "--" keeps a text
 // starting with a dash from being read as an option.
-void PostNotification(const MessengerMessage& message) {
+void PostNotification(const HeldNotification& notification) {
+  const MessengerMessage& message = notification.message;
   std::string summary =
       "FROM " + EscapeForDisplay(message.sender) + " TO " + EscapeForDisplay(message.recipient);
-  std::string body = EscapeMarkup(EscapeForDisplay(message.text));
+  std::string body = NotificationBody(message.text, notification.more);
   std::string program = "notify-send";
   std::string appName = "--app-name=Kestrivane";
   std::string endOfOptions = "--";
@@ -56,6 +63,14 @@ void PostNotification(const MessengerMessage& message) {
                   summary.data(), body.data(),    nullptr};
   pid_t pid = 0;
   posix_spawnp(&pid, program.c_str(), nullptr, nullptr, argv, environ);
+}
+
+// Waking each second notices a stop signal that came between two waits;
+// a held notification wakes it sooner.
+int NextWaitMs(const NotificationLimiter& limiter) {
+  constexpr std::chrono::milliseconds kStopCheck{1000};
+  const auto due = limiter.UntilDue(std::chrono::steady_clock::now());
+  return static_cast<int>(std::min(due.value_or(kStopCheck), kStopCheck).count());
 }
 
 int Listen(const MessengerOptions& options) {
@@ -84,11 +99,17 @@ int Listen(const MessengerOptions& options) {
 
   unsigned long malformed = 0;
   int status = 0;
+  NotificationLimiter limiter;
+  const auto postDue = [&limiter] {
+    if (const auto due = limiter.Take(std::chrono::steady_clock::now())) {
+      PostNotification(*due);
+    }
+  };
   while (!g_bStop) {
-    // Waking each second notices a stop signal that came between two waits.
-    const auto bytes = listener->Receive(1000);
+    const auto bytes = listener->Receive(NextWaitMs(limiter));
     if (!bytes) {
       if (errno == ETIMEDOUT || errno == EINTR) {
+        postDue();
         continue;
       }
       std::cerr << "kestrivane-messenger: receive failed: " << std::strerror(errno) << '\n';
@@ -105,7 +126,8 @@ int Listen(const MessengerOptions& options) {
     }
     std::cout << FormatMessageLine(received.message) << std::endl;
     if (options.notify) {
-      PostNotification(received.message);
+      limiter.Hold(received.message);
+      postDue();
     }
     if (options.once) {
       break;
@@ -159,6 +181,9 @@ int main(int argc, char** argv) {
       return Listen(parsed.options);
     case MessengerCommand::kSend:
       return Send(parsed.options);
+    case MessengerCommand::kVersion:
+      std::cout << "kestrivane-messenger " << kVersionString << '\n';
+      return 0;
     case MessengerCommand::kHelp:
       break;
   }

@@ -53,4 +53,12 @@ std::string EscapeMarkup(std::string_view text) {
   return out;
 }
 
+std::string NotificationBody(std::string_view text, std::size_t more) {
+  std::string body = EscapeMarkup(EscapeForDisplay(text));
+  if (more > 0) {
+    body += "\n(and " + std::to_string(more) + (more == 1 ? " more message)" : " more messages)");
+  }
+  return body;
+}
+
 }  // namespace kestrivane

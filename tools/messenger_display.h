@@ -1,6 +1,7 @@
 #pragma once
 // What kestrivane-messenger makes of one received datagram.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -29,5 +30,9 @@ std::string FormatMessageLine(const MessengerMessage& message);
 
 // Notification bodies may be rendered as markup; these three make it literal.
 std::string EscapeMarkup(std::string_view text);
+
+// The notification body: the text, literal, and a line counting the `more`
+// messages that came with it but got no notification of their own.
+std::string NotificationBody(std::string_view text, std::size_t more);
 
 }  // namespace kestrivane

@@ -29,6 +29,10 @@ ParsedMessengerOptions ParseMessengerOptions(const std::vector<std::string>& arg
       arguments[0] == "help") {
     return parsed;
   }
+  if (arguments[0] == "--version") {
+    o.command = MessengerCommand::kVersion;
+    return parsed;
+  }
   const bool listen = arguments[0] == "listen";
   if (!listen && arguments[0] != "send") {
     parsed.error = "unknown command '" + EscapeForDisplay(arguments[0]) +

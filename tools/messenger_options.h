@@ -8,7 +8,7 @@
 
 namespace kestrivane {
 
-enum class MessengerCommand { kListen, kSend, kHelp };
+enum class MessengerCommand { kListen, kSend, kHelp, kVersion };
 
 struct MessengerOptions {
   MessengerCommand command = MessengerCommand::kHelp;

@@ -14,7 +14,6 @@ namespace kestrivane {
 
 namespace {
 
-
 std::string ProjectDomain() {
   std::string home = kProjectHomePage;
   if (const auto scheme = home.find("://"); scheme != std::string::npos) home.erase(0, scheme + 3);

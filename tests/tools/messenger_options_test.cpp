@@ -23,6 +23,8 @@ std::string Outcome(const std::vector<std::string>& args) {
   switch (o.command) {
     case MessengerCommand::kHelp:
       return "help";
+    case MessengerCommand::kVersion:
+      return "version";
     case MessengerCommand::kListen:
       return "listen " + std::to_string(o.port) + " " + o.onlyFor.value_or("*") +
              (o.notify ? " notify" : "") + (o.once ? " once" : "");
@@ -38,6 +40,7 @@ TEST(MessengerOptions, EachCommandWithItsOptionsOrTheExactErrorLine) {
   // clang-format off
   const std::tuple<std::vector<std::string>, std::string> cases[] = {
       {std::vector<std::string>{}, "help"}, {{"listen", "-h"}, "help"}, {{"listen"}, "listen 138 *"},
+      {{"--version"}, "version"},
       {{"listen", "--port", "1138", "--once"}, "listen 1138 * once"},
       {{"listen", "--notify", "--name=Ops", "--port=0", "--once"}, "listen 0 Ops notify once"},
       {{"send", "ops", "Go for Zuhr prayer NOW!"}, "send 138 [ops] [Go for Zuhr prayer NOW!] *"},
@@ -90,7 +93,7 @@ TEST(MessengerDisplay, ShowsFiltersAndDropsAndEscapesTheLine) {
   }
   EXPECT_EQ(FormatMessageLine({"a\nb", "\x1b[2J", "line\r\nnext\xff"}),
             "FROM a\\nb TO \\x1b[2J: line\\r\\nnext\\xff");
-  EXPECT_EQ(EscapeMarkup("<b>&</b>"), "&lt;b&gt;&amp;&lt;/b&gt;");
+  EXPECT_EQ(NotificationBody("<b>&\a", 1), "&lt;b&gt;&amp;\\x07\n(and 1 more message)");
 }
 
 }  // namespace
