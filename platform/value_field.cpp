@@ -31,8 +31,10 @@ ValueField::ValueField(bool framed, QWidget* parent) : QLineEdit(parent) {
   palette.setColor(QPalette::Base, palette.color(QPalette::Window));
   setPalette(palette);
   if (framed) {
-    // The style's frame turns to the highlight colour with the focus.
-    setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(mid); }"));
+    // The style's frame turns to the highlight colour with the focus, and
+    // a style sheet's panel takes its background from the sheet alone.
+    setStyleSheet(QStringLiteral(
+        "QLineEdit { border: 1px solid palette(mid); background: palette(window); }"));
   } else {
     // Text at the top edge, as the labels beside it have theirs: their
     // baselines meet.
