@@ -13,9 +13,6 @@ CAboutDlg::CAboutDlg(std::string description, std::string version, std::string c
       m_strDescription(std::move(description)),
       m_strCopyright(std::move(copyright)),
       m_strVersion(std::move(version)) {
-  // Template 100: caption, system menu (the close button) and modal frame.
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   BuildDialog(this, *FindDialogTemplate(IDD_ABOUTBOX));
   if (auto* ok = qobject_cast<QPushButton*>(FindControl(this, 1))) {
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

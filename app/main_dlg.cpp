@@ -95,9 +95,6 @@ CMainDlg::CMainDlg(CReminderApp* app, QWidget* parent)
       m_timers([this](unsigned id) { OnTimer(id); }),
       m_sender(kMessengerPort),
       m_autostart(QCoreApplication::applicationFilePath()) {
-  // Template 102: caption and modal frame, no system-menu box, a taskbar button.
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   const DialogTemplate& dialog = *FindDialogTemplate(IDD_MAIN);
   const auto onCommand = [this](int id) { OnCmdMsg(id); };
   m_pMenuBar = BuildMenuBar(this, *FindMenuTemplate(dialog.menuId), onCommand);
@@ -106,6 +103,13 @@ CMainDlg::CMainDlg(CReminderApp* app, QWidget* parent)
   const int menuHeight = m_pMenuBar->sizeHint().height();
   BuildDialog(this, dialog, menuHeight);
   m_pMenuBar->setGeometry(0, 0, width(), menuHeight);
+  // The widest text each location field can get from a valid setting.
+  FitRow(this, {{IDC_CITY, {}},
+                {IDC_COUNTRY, {}},
+                {IDC_CITY + 1, {"90:00 N", "90:00 S"}},
+                {IDC_CITY + 2, {"180:00 W", "180:00 E"}},
+                {IDC_CITY + 3, {"+14.0", "-12.0"}},
+                {IDC_CITY + 4, {"65535m"}}});
   m_caption = windowTitle();
   // F1 and right-clicks on the fields: their pop-up help, the alarm stopped first.
   new CContextHelp(this, /*rightClick=*/true, [this] { StopAlarm(); });

@@ -17,11 +17,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QToolButton>
+#include <QWhatsThis>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string_view>
 
 #include "platform/app_icons.h"
+#include "platform/value_field.h"
 #include "resources/string_table.h"
 
 namespace kestrivane {
@@ -68,22 +73,22 @@ QWidget* CreateControl(QWidget* dialog, const ControlTemplate& control, QButtonG
         view->setFocusPolicy(FocusOf(control));
         return view;
       }
+      if (control.style & kReadOnly) {
+        auto* field = new ValueField((control.style & kNoBorder) == 0, dialog);
+        field->SetValue(caption);
+        if (control.style & kCenter) {
+          field->setAlignment((field->alignment() & ~Qt::AlignHorizontal_Mask) | Qt::AlignHCenter);
+        }
+        field->setFocusPolicy(FocusOf(control));
+        return field;
+      }
       auto* edit = new QLineEdit(caption, dialog);
       if (control.style & kNumber) {
         edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
       }
-      edit->setReadOnly((control.style & kReadOnly) != 0);
       edit->setFrame((control.style & kNoBorder) == 0);
       if (control.style & kCenter) edit->setAlignment(Qt::AlignCenter);
-      if (control.style & kNoBorder) {
-        // A borderless read-only edit shows the dialog's own background.
-        edit->setTextMargins(0, 0, 0, 0);
-        edit->setContentsMargins(0, 0, 0, 0);
-        QPalette palette = edit->palette();
-        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-        edit->setPalette(palette);
-      }
-      edit->setFocusPolicy((control.style & kTabStop) ? Qt::StrongFocus : Qt::ClickFocus);
+      edit->setFocusPolicy(FocusOf(control));
       return edit;
     }
     case ControlKind::GroupBox: {
@@ -138,6 +143,69 @@ QWidget* CreateControl(QWidget* dialog, const ControlTemplate& control, QButtonG
   return nullptr;
 }
 
+// Title bar as the template's style says: a caption, never minimize or
+// maximize boxes (no template has them), and a close button, which Linux
+// window managers give every window; WS_EX_APPWINDOW makes a top-level
+// window with a taskbar entry.
+void ApplyWindowStyle(QWidget* dialog, uint32_t style) {
+  Qt::WindowFlags flags = (style & kDialogAppWindow) ? Qt::Window : Qt::Dialog;
+  flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+  if (style & kDialogSystemMenu) flags |= Qt::WindowSystemMenuHint;
+  dialog->setWindowFlags(flags);
+  dialog->setWindowIcon(LoadAppIcon(IDR_MAINFRAME));
+}
+
+// Linux title bars have no help button: a small "?" in the dialog starts the
+// what's-this mode, at the free place nearest the top right corner; a dialog
+// without one grows by a column for it.
+void AddContextHelpButton(QWidget* dialog, QSize& size, const DialogBaseUnits& units) {
+  const int side = units.charHeight + 4;
+  const int margin = 3;
+  QList<QRect> taken;
+  for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    taken.append(child->geometry().adjusted(-margin, -margin, margin, margin));
+  }
+  const auto isFree = [&](const QRect& place) {
+    return std::none_of(taken.begin(), taken.end(),
+                        [&](const QRect& r) { return r.intersects(place); });
+  };
+  QRect best;
+  int bestDistance = std::numeric_limits<int>::max();
+  for (int y = margin; y + side + margin <= size.height(); y += 2) {
+    for (int x = size.width() - side - margin; x >= margin; x -= 2) {
+      const QRect place(x, y, side, side);
+      const int distance = (size.width() - place.right()) + y;
+      if (distance < bestDistance && isFree(place)) {
+        best = place;
+        bestDistance = distance;
+      }
+    }
+  }
+  if (best.isNull()) {
+    best = QRect(size.width(), margin, side, side);
+    size.rwidth() += side + margin;
+  }
+  auto* button = new QToolButton(dialog);
+  button->setObjectName(QLatin1String(kContextHelpButtonName));
+  button->setText(QStringLiteral("?"));
+  button->setToolTip(QStringLiteral("What's This? (Shift+F1)"));
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setGeometry(best);
+  QObject::connect(button, &QToolButton::clicked, [] { QWhatsThis::enterWhatsThisMode(); });
+}
+
+// The label just above `field` that starts where it does (within `slack`
+// pixels): the field's column heading.
+QLabel* HeadingOf(const QWidget* dialog, const QWidget* field, int slack) {
+  QLabel* heading = nullptr;
+  for (QLabel* label : dialog->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+    const QRect place = label->geometry();
+    if (std::abs(place.x() - field->x()) > slack || place.bottom() >= field->y()) continue;
+    if (heading == nullptr || place.bottom() > heading->geometry().bottom()) heading = label;
+  }
+  return heading;
+}
+
 }  // namespace
 
 QFont DialogFont(const DialogTemplate& dialogTemplate) {
@@ -167,9 +235,7 @@ void BuildDialog(QWidget* dialog, const DialogTemplate& dialogTemplate, int topO
   const QFont font = DialogFont(dialogTemplate);
   dialog->setFont(font);
   dialog->setWindowTitle(QString::fromLatin1(dialogTemplate.caption));
-  if (dialogTemplate.style & kDialogContextHelp) {
-    dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, true);
-  }
+  ApplyWindowStyle(dialog, dialogTemplate.style);
   const DialogBaseUnits units = BaseUnitsOf(font);
   QButtonGroup* radioGroup = nullptr;
   for (const ControlTemplate& control : dialogTemplate.controls) {
@@ -184,7 +250,77 @@ void BuildDialog(QWidget* dialog, const DialogTemplate& dialogTemplate, int topO
   }
   const QRect client =
       MapDialogRect(QRect(0, 0, dialogTemplate.width, dialogTemplate.height), units);
-  dialog->setFixedSize(client.width(), client.height() + topOffset);
+  QSize size(client.width(), client.height() + topOffset);
+  if (dialogTemplate.style & kDialogContextHelp) AddContextHelpButton(dialog, size, units);
+  dialog->setFixedSize(size);
+}
+
+void FitRow(QWidget* dialog, const std::vector<RowField>& row) {
+  struct Column {
+    ValueField* field;
+    QLabel* heading;
+    int need;         // the field's width
+    int headingNeed;  // the heading's text and a gap after it
+    bool elides;
+  };
+  const QFontMetrics metrics(dialog->font());
+  const int gap = BaseUnitsOf(dialog->font()).averageCharWidth;
+  std::vector<Column> columns;
+  for (const RowField& rowField : row) {
+    auto* field = dynamic_cast<ValueField*>(FindControl(dialog, rowField.id));
+    if (field == nullptr) return;
+    Column column{field, HeadingOf(dialog, field, gap), field->width(), 0,
+                  rowField.widest.isEmpty()};
+    for (const QString& value : rowField.widest) {
+      column.need = std::max(column.need,
+                             metrics.horizontalAdvance(value) + field->width() - field->TextRoom());
+    }
+    if (column.heading != nullptr) {
+      column.headingNeed = metrics.horizontalAdvance(column.heading->text()) + gap;
+    }
+    columns.push_back(column);
+  }
+  if (columns.empty()) return;
+  std::sort(columns.begin(), columns.end(),
+            [](const Column& a, const Column& b) { return a.field->x() < b.field->x(); });
+  // The row ends as far from its group box's right edge as it starts from the left.
+  const QRect first = columns.front().field->geometry();
+  int right = dialog->width();
+  for (QGroupBox* group : dialog->findChildren<QGroupBox*>()) {
+    if (group->geometry().contains(first))
+      right = group->geometry().right() + 1 - (first.x() - group->x());
+  }
+  const size_t count = columns.size();
+  std::vector<int> lefts(count);
+  const auto layOut = [&](bool keepPlaces) {
+    lefts[0] = first.x();
+    for (size_t i = 1; i < count; ++i) {
+      const Column& before = columns[i - 1];
+      const int templateGap = columns[i].field->x() - before.field->geometry().right() - 1;
+      const int after = lefts[i - 1] + std::max(before.need + templateGap, before.headingNeed);
+      lefts[i] = keepPlaces ? std::max(columns[i].field->x(), after) : after;
+    }
+    return lefts.back() + std::max(columns.back().need, columns.back().headingNeed - gap);
+  };
+  const int overrun = layOut(true) - right;
+  const auto eliding =
+      std::count_if(columns.begin(), columns.end(), [](const Column& c) { return c.elides; });
+  if (overrun > 0 && eliding > 0) {
+    // Fields whose values elide anyway give the room up.
+    const int share = static_cast<int>((overrun + eliding - 1) / eliding);
+    for (Column& column : columns) {
+      if (column.elides) column.need = std::max(column.headingNeed, column.need - share);
+    }
+    layOut(false);
+  }
+  for (size_t i = 0; i < count; ++i) {
+    Column& column = columns[i];
+    const int shift = lefts[i] - column.field->x();
+    if (column.heading != nullptr)
+      column.heading->move(column.heading->x() + shift, column.heading->y());
+    column.field->setGeometry(lefts[i], column.field->y(), column.need, column.field->height());
+    column.field->SetValue(column.field->Value());
+  }
 }
 
 QMenuBar* BuildMenuBar(QWidget* parent, const MenuTemplate& menu,
@@ -223,7 +359,9 @@ QWidget* FindControl(const QWidget* dialog, int id) {
 
 void SetControlText(const QWidget* dialog, int id, const std::string& text) {
   QWidget* control = FindControl(dialog, id);
-  if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+  if (auto* field = dynamic_cast<ValueField*>(control)) {
+    field->SetValue(Utf8(text));
+  } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
     if (edit->text() != Utf8(text)) {
       edit->setText(Utf8(text));
       edit->setCursorPosition(0);
@@ -240,7 +378,9 @@ void SetControlText(const QWidget* dialog, int id, const std::string& text) {
 std::string GetControlText(const QWidget* dialog, int id) {
   QWidget* control = FindControl(dialog, id);
   QString text;
-  if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+  if (auto* field = dynamic_cast<ValueField*>(control)) {
+    text = field->Value();
+  } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
     text = edit->text();
   } else if (auto* view = qobject_cast<QPlainTextEdit*>(control)) {
     text = view->toPlainText();

@@ -94,7 +94,7 @@ constexpr ControlTemplate kAlarmsControls[] = {
     {IDC_STATIC, ControlKind::GroupBox, " Alarms ", 7, 7, 284, 136, kStyleNone},
     {IDC_STATIC, ControlKind::Label, "Prayer", 15, 19, 38, 8, kStyleNone},
     {IDC_STATIC, ControlKind::Label, "Time", 55, 19, 48, 8, kStyleNone},
-    {IDC_STATIC, ControlKind::Label, "Azan On/Off", 106, 19, 42, 8, kStyleNone},
+    {IDC_STATIC, ControlKind::Label, "Azan On/Off", 110, 19, 40, 8, kStyleNone},
     {IDC_STATIC, ControlKind::Label, "Azaan Time", 150, 19, 62, 8, kStyleNone},
     {IDC_STATIC, ControlKind::Label, "Iqamah delay (min)", 214, 19, 72, 8, kStyleNone},
     {IDC_STATIC, ControlKind::Label, "&fajr", 15, 35, 38, 8, kStyleNone},

@@ -22,8 +22,6 @@ CMonthSelectDlg::CMonthSelectDlg(QWidget* parent) : QDialog(parent) {
   m_nMonth = local.tm_mon;
   m_nYear = local.tm_year + 1900;
 
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   BuildDialog(this, *FindDialogTemplate(IDD_MONTH_SELECT));
 
   auto* year = qobject_cast<QLineEdit*>(FindControl(this, IDC_YEAR));

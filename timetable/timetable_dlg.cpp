@@ -31,8 +31,6 @@ std::string WithCrLf(const std::string& text) {
 }  // namespace
 
 CTimetableDlg::CTimetableDlg(QWidget* parent) : QDialog(parent) {
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   BuildDialog(this, *FindDialogTemplate(IDD_TIMETABLE));
   if (auto* print = qobject_cast<QPushButton*>(FindControl(this, IDC_PRINT))) {
     connect(print, &QPushButton::clicked, this, &CTimetableDlg::OnPrint);

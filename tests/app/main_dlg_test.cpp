@@ -13,12 +13,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <thread>
 
 #include "calc/calendar.h"
@@ -130,6 +133,41 @@ TEST_F(MainDlgTest, OpeningShowsTheDocumentTheDateAndTheTimes) {
     EXPECT_EQ(Fields(&w), fields);
   }
   EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(MainDlgTest, EveryValueShowsWholeOrElidedWithItsToolTip) {
+  ASSERT_TRUE(window.OnInitDialog());
+  // Id, value, and whether it must show whole (the fixed formats do).
+  const std::tuple<int, std::string, bool> values[] = {
+      {IDC_CITY, std::string(60, 'M'), false}, {IDC_CITY + 1, "90:00 S", true},
+      {IDC_CITY + 2, "179:59 W", true},        {IDC_CITY + 3, "+10.0", true},
+      {IDC_CITY + 4, "65535m", true},          {IDC_FAJR, "12:59 P.M.", true}};
+  for (const auto& [id, value, whole] : values) {
+    SetControlText(&window, id, value);
+    auto* field = qobject_cast<QLineEdit*>(FindControl(&window, id));
+    const QString text = QString::fromStdString(value);
+    // Whole: all of it, within the edit's own inner margins of 2 pixels.
+    const bool shownWhole = field->text() == text && field->fontMetrics().horizontalAdvance(text) <=
+                                                         field->contentsRect().width() - 4;
+    EXPECT_EQ(shownWhole, whole) << value;
+    EXPECT_TRUE(whole || (field->text().endsWith(QChar(0x2026)) && field->toolTip() == text));
+  }
+  // The location headings keep clear of each other.
+  std::map<QString, int> left;
+  for (QLabel* label : window.findChildren<QLabel*>()) left[label->text()] = label->x();
+  const char* headings[] = {"City", "Country", "Lat.", "Long.", "Altitude", "Time Zone"};
+  for (int i = 1; i < 6; ++i) {
+    EXPECT_LT(left[headings[i - 1]] + window.fontMetrics().horizontalAdvance(headings[i - 1]) + 2,
+              left[headings[i]]);
+  }
+  // Padded 12-hour times line up on their colons.
+  SetControlText(&window, IDC_FAJR, " 5:03 A.M.");
+  SetControlText(&window, IDC_FAJR + 2, "12:15 P.M.");
+  const auto colon = [&](int id) {
+    return window.fontMetrics().horizontalAdvance(
+        FindControl(&window, id)->property("text").toString().section(':', 0, 0));
+  };
+  EXPECT_EQ(colon(IDC_FAJR), colon(IDC_FAJR + 2));
 }
 
 TEST_F(MainDlgTest, AFailedLoadIsReportedAndTheDefaultsServe) {

@@ -1,7 +1,7 @@
-// The dialog templates as the builder makes them: caption, size, the
-// title-bar help button, and each control's kind, id, text and (where
-// given) place in dialog units, in template order, against the numbers the
-// windows are designed with. (The lists get their items from the dialogs.)
+// The dialog templates as the builder makes them: caption, size, window
+// style, the "?" help button, the read-only look of value fields, and each control's kind, id, text
+// and (where given) place in dialog units, in template order, against the numbers the windows are
+// designed with. (The lists get their items from the dialogs.)
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QWhatsThis>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -93,7 +94,21 @@ TEST(DialogTemplates, AreBuiltWithTheirOwnNumbers) {
     BuildDialog(window.get(), *FindDialogTemplate(id));
     const DialogBaseUnits units = BaseUnitsOf(window->font());
     EXPECT_EQ(window->windowTitle().toStdString(), caption);
-    EXPECT_EQ(window->windowFlags().testFlag(Qt::WindowContextHelpButtonHint), helpButton);
+    // The window style: only the title-bar buttons asked for (no minimize or
+    // maximize box), the program's icon and, for a help button, a "?" clear
+    // of every control that starts what's-this.
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::CustomizeWindowHint));
+    EXPECT_FALSE(window->windowIcon().isNull());
+    auto* help = window->findChild<QAbstractButton*>(kContextHelpButtonName);
+    ASSERT_EQ(help != nullptr, helpButton);
+    if (help != nullptr) {
+      for (QWidget* w : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        EXPECT_TRUE(w == help || !w->geometry().intersects(help->geometry())) << TextOf(w);
+      }
+      help->click();
+      EXPECT_TRUE(QWhatsThis::inWhatsThisMode());
+      QWhatsThis::leaveWhatsThisMode();
+    }
     if (width > 0) {
       EXPECT_EQ(window->size(), MapDialogRect(QRect(0, 0, width, height), units).size());
     }
@@ -101,7 +116,7 @@ TEST(DialogTemplates, AreBuiltWithTheirOwnNumbers) {
     // stacking order is not). A place without a size is compared by its corner.
     std::string got;
     for (QWidget* w = window->nextInFocusChain(); w != window.get(); w = w->nextInFocusChain()) {
-      if (w->parentWidget() != window.get()) continue;
+      if (w->parentWidget() != window.get() || w == help) continue;
       const int control = w->property(kControlIdProperty).toInt();
       got += KindOf(w) + (control == -1 ? "" : std::to_string(control)) + ":" + TextOf(w);
       const char* place = controls + std::min(got.size(), strlen(controls));
@@ -113,6 +128,17 @@ TEST(DialogTemplates, AreBuiltWithTheirOwnNumbers) {
       got += "; ";
     }
     EXPECT_EQ(got, controls);
+    // A value field looks read-only and is not selected when tabbed into.
+    for (auto* field : window->findChildren<QLineEdit*>()) {
+      if (!field->isReadOnly()) continue;
+      SetControlText(window.get(), field->property(kControlIdProperty).toInt(), "12:00");
+      QFocusEvent tabbedInto(QEvent::FocusIn, Qt::TabFocusReason);
+      QApplication::sendEvent(field, &tabbedInto);
+      EXPECT_FALSE(field->hasSelectedText());
+      const QImage drawn = field->grab().toImage();
+      EXPECT_EQ(drawn.pixelColor(drawn.width() - 3, drawn.height() / 2),
+                window->palette().color(QPalette::Window));
+    }
   }
 }
 
