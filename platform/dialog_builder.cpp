@@ -22,6 +22,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <string_view>
 
@@ -184,6 +185,19 @@ void AddContextHelpButton(QWidget* dialog, QSize& size, const DialogBaseUnits& u
   if (best.isNull()) {
     best = QRect(size.width(), margin, side, side);
     size.rwidth() += side + margin;
+  }
+  // Beside a row of buttons it sits on their middle line, as one of them.
+  const QWidget* neighbour = nullptr;
+  for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    const QRect g = child->geometry();
+    const bool sameRow = g.top() <= best.bottom() + margin && g.bottom() >= best.top() - margin;
+    const auto gap = [&](const QRect& r) { return std::abs(r.center().x() - best.center().x()); };
+    if (sameRow && (!neighbour || gap(g) < gap(neighbour->geometry()))) neighbour = child;
+  }
+  if (neighbour) {
+    const QRect centred =
+        best.translated(0, neighbour->geometry().center().y() - best.center().y());
+    if (isFree(centred)) best = centred;
   }
   auto* button = new QToolButton(dialog);
   button->setObjectName(QLatin1String(kContextHelpButtonName));
