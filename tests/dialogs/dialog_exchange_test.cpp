@@ -57,6 +57,13 @@ TEST_F(DialogTest, RecordsShowTheControlsAnswerAndOkStoresWhatTheyShow) {
       {Location, nullptr, "1015=14.01;1", "0=1015", nullptr,
        "Please enter a number between -12 and 14."},
       {Location, nullptr, "1015=inf;1", "0=1015", nullptr, "Please enter a number."},
+      // A decimal comma reads as the point; a second mark is still malformed.
+      {Location, nullptr, "1015= -3,75 ", "",
+       "location Islamabad|Pakistan 33:40N 73:10E 550m -3.75h dirty 1"},
+      {Location, nullptr, "1015=14,5;1", "0=1015", nullptr,
+       "Please enter a number between -12 and 14."},
+      {Location, nullptr, "1015=5,5,5;1", "0=1015", nullptr, "Please enter a number."},
+      {Location, nullptr, "1015=5.5,5;1", "0=1015", nullptr, "Please enter a number."},
       {Alarms, nullptr, "1071=4;1", "0=1071", nullptr, "Please enter an integer between 5 and 59."},
       // The day field of the form not chosen is disabled, and still read.
       {Rule, nullptr, "1044;1052=32;1045;1", "1052=~32 (selected)", nullptr,
