@@ -65,9 +65,13 @@ TEST_F(DialogTest, RecordsShowTheControlsAnswerAndOkStoresWhatTheyShow) {
       {Location, nullptr, "1015=5,5,5;1", "0=1015", nullptr, "Please enter a number."},
       {Location, nullptr, "1015=5.5,5;1", "0=1015", nullptr, "Please enter a number."},
       {Alarms, nullptr, "1071=4;1", "0=1071", nullptr, "Please enter an integer between 5 and 59."},
-      // The day field of the form not chosen is disabled, and still read.
-      {Rule, nullptr, "1044;1052=32;1045;1", "1052=~32 (selected)", nullptr,
+      // Only the chosen form's day field is read: greyed out, a bad one is ignored.
+      {Rule, nullptr, "1044;1052=32;1045", "1052=~32", "rule 8220 920 dirty 1"},
+      {Rule, ByDates, "1047=x;1048", "1047=~x;1049=Last", "rule 829e 920 dirty 1"},
+      {Rule, nullptr, "1044;1052=0;1", "0=1052", nullptr,
        "Please enter an integer between 1 and 31."},
+      {Rule, nullptr, "1044;1052=x;1045;1046;1047=;1", "0=1047", nullptr,
+       "Please enter an integer."},
       {Rule, ByDates, "", "1044=[x];1052=31;1053=~First;1054=~Sunday;1046=[x];1047=5;1049=~Last",
        ""},
       {Rule, nullptr, "1044;1046", "1045=[ ];1052=1;1053=~Last;1054=~Sunday;1051=March;1047=30",
