@@ -63,7 +63,6 @@ TEST_F(DialogTest, RecordsShowTheControlsAnswerAndOkStoresWhatTheyShow) {
       {Location, nullptr, "1015=14,5;1", "0=1015", nullptr,
        "Please enter a number between -12 and 14."},
       {Location, nullptr, "1015=5,5,5;1", "0=1015", nullptr, "Please enter a number."},
-      {Location, nullptr, "1015=5.5,5;1", "0=1015", nullptr, "Please enter a number."},
       {Alarms, nullptr, "1071=4;1", "0=1071", nullptr, "Please enter an integer between 5 and 59."},
       // Only the chosen form's day field is read: greyed out, a bad one is ignored.
       {Rule, nullptr, "1044;1052=32;1045", "1052=~32", "rule 8220 920 dirty 1"},
