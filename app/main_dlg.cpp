@@ -340,6 +340,10 @@ void CMainDlg::MinimizeToTray() {
 // view would come back iconified when shown, and go straight back to the tray.
 void CMainDlg::HideToTray() {
   m_bInTray = true;
+  // A dialog shown again is centred anew unless it counts as placed, and
+  // the centring then guesses the frame differently: it would move by the
+  // frame's size, or undo the user's move. Where it is now is its place.
+  setAttribute(Qt::WA_Moved);
   if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
   hide();
 }

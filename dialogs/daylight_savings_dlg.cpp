@@ -44,6 +44,12 @@ void ListKeep(CDataExchange& dx, int id, int32_t& value) {
   if (!dx.SaveAndValidate() || read >= 0) value = read;
 }
 
+// Read back only in date form (0); a day of the weekday form keeps the
+// value it was loaded with.
+void DayField(CDataExchange& dx, int id, uint32_t& day, int32_t form) {
+  if (!dx.SaveAndValidate() || form == 0) dx.IntRange(id, day, 1u, 31u);
+}
+
 }  // namespace
 
 CDaylightSavingsDlg::CDaylightSavingsDlg(QWidget* parent)
@@ -84,14 +90,15 @@ void CDaylightSavingsDlg::DoDataExchange(CDataExchange& dx) {
   ListKeep(dx, IDC_START_MONTH, m_nStartMonth);
   dx.Radio(IDC_START_DATE, m_nStartForm);
   if (dx.SaveAndValidate() && m_nStartForm != 0) m_nStartForm = 1;
-  // Both day fields count, also while disabled.
-  dx.IntRange(IDC_START_DAY, m_nStartDay, 1u, 31u);
+  // A day field counts only in its form: greyed out, the user could not
+  // mend it, and SaveTo stores the chosen form alone.
+  DayField(dx, IDC_START_DAY, m_nStartDay, m_nStartForm);
   ListKeep(dx, IDC_START_WEEK, m_nStartWeek);
   ListKeep(dx, IDC_START_WEEKDAY, m_nStartWeekday);
   ListKeep(dx, IDC_END_MONTH, m_nEndMonth);
   dx.Radio(IDC_END_DATE, m_nEndForm);
   if (dx.SaveAndValidate() && m_nEndForm != 0) m_nEndForm = 1;
-  dx.IntRange(IDC_END_DAY, m_nEndDay, 1u, 31u);
+  DayField(dx, IDC_END_DAY, m_nEndDay, m_nEndForm);
   ListKeep(dx, IDC_END_WEEK, m_nEndWeek);
   ListKeep(dx, IDC_END_WEEKDAY, m_nEndWeekday);
 }

@@ -40,10 +40,17 @@ bool ParseNumber(std::string_view text, double& out) {
   if (text.empty()) return false;
   // from_chars also takes "inf", "nan" and hex digits; only plain decimals here.
   for (char c : text) {
-    if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == 'e' || c == 'E')) return false;
+    if (!((c >= '0' && c <= '9') || c == '.' || c == ',' || c == '-' || c == 'e' || c == 'E')) {
+      return false;
+    }
   }
-  const char* end = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), end, out);
+  // Where the decimal mark is a comma, users type "5,5": the first comma
+  // reads as the point when there is none; any other comma stays malformed.
+  std::string decimal(text);
+  const size_t comma = decimal.find(',');
+  if (comma != std::string::npos && decimal.find('.') == std::string::npos) decimal[comma] = '.';
+  const char* end = decimal.data() + decimal.size();
+  const auto [ptr, ec] = std::from_chars(decimal.data(), end, out);
   return ec == std::errc() && ptr == end && std::isfinite(out);
 }
 

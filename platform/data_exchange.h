@@ -19,7 +19,8 @@
 // alone.
 //
 // Numbers are parsed and formatted independently of the locale: decimal
-// point '.', blanks around the number allowed, nothing else after it.
+// point '.' (a single decimal comma, "5,5", is read as the point), blanks
+// around the number allowed, nothing else after it.
 
 #include <cstdint>
 #include <string>

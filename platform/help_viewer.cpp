@@ -1,20 +1,28 @@
 #include "platform/help_viewer.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QFile>
+#include <QHBoxLayout>
 #include <QMenu>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWhatsThis>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <map>
 #include <sstream>
 
+#include "platform/app_icons.h"
 #include "platform/dialog_builder.h"
+#include "resources/resource_ids.h"
 
 namespace kestrivane {
 
@@ -128,11 +136,6 @@ std::function<void(const HelpRequest&)>& Hook() {
   return hook;
 }
 
-QPointer<QTextBrowser>& HelpWindow() {
-  static QPointer<QTextBrowser> window;
-  return window;
-}
-
 QString Html(const HelpTopic& topic) {
   QString html =
       QStringLiteral("<h2>%1</h2>").arg(QString::fromStdString(topic.title).toHtmlEscaped());
@@ -162,40 +165,100 @@ QString Html(const HelpTopic& topic) {
   return html;
 }
 
-void ShowInHelpWindow(QWidget* owner, const HelpTopic& topic) {
-  QPointer<QTextBrowser>& window = HelpWindow();
-  if (window.isNull()) {
-    // Not owned by the caller: the window outlives the dialog that opened it.
-    window = new QTextBrowser;
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(QString::fromLatin1(kHelpWindowTitle));
-    window->setOpenLinks(false);
-    window->resize(480, 420);
-    QObject::connect(
-        window.data(), &QTextBrowser::anchorClicked, window.data(), [](const QUrl& url) {
-          if (url.scheme() == QLatin1String("topic")) {
-            const auto topic = HelpTopicByNumber(ParseNumber(url.path().toStdString()));
-            if (topic) ShowInHelpWindow(nullptr, *topic);
-          } else if (url.scheme() == QLatin1String("contents")) {
-            ShowInHelpWindow(nullptr, HelpContents());
-          }
-        });
-  }
-  QString html = Html(topic);
-  if (topic.title != TheHelpFile().contents.title) {
-    html += QStringLiteral("<p><a href=\"contents:\">Contents</a></p>");
-  }
-  window->setHtml(html);
-  if (owner != nullptr && !window->isVisible()) {
-    // Beside the owner, but kept on its screen.
-    QPoint at = owner->window()->frameGeometry().topRight() + QPoint(8, 0);
-    if (const QScreen* screen = owner->screen()) {
-      const QRect area = screen->availableGeometry();
-      at.setX(std::max(area.left(), std::min(at.x(), area.right() - window->width())));
-      at.setY(std::max(area.top(), std::min(at.y(), area.bottom() - window->height())));
+const QUrl kContentsPage(QStringLiteral("contents:"));
+
+QUrl TopicPage(uint32_t context) { return QUrl(QStringLiteral("topic:0x%1").arg(context, 0, 16)); }
+
+// Pages have addresses ("contents:", "topic:0x20082"), so the browser's own
+// history serves Back and Forward.
+class HelpBrowser : public QTextBrowser {
+ public:
+  using QTextBrowser::QTextBrowser;
+
+  QVariant loadResource(int type, const QUrl& url) override {
+    if (url.scheme() == kContentsPage.scheme()) return Html(HelpContents());
+    if (url.scheme() == QLatin1String("topic")) {
+      if (const auto topic = HelpTopicByNumber(ParseNumber(url.path().toStdString()))) {
+        return Html(*topic);
+      }
     }
-    window->move(at);
+    return QTextBrowser::loadResource(type, url);
   }
+};
+
+// The help window: Contents, Back and Forward above the page. It belongs to
+// no dialog, so it outlives the one that opened it.
+class HelpWindow : public QWidget {
+ public:
+  HelpWindow() {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromLatin1(kHelpWindowTitle));
+    setWindowIcon(LoadAppIcon(IDR_MAINFRAME));
+    auto* layout = new QVBoxLayout(this);
+    auto* bar = new QHBoxLayout;
+    const auto button = [&](const char* text, QStyle::StandardPixmap icon, auto slot) {
+      auto* b = new QPushButton(style()->standardIcon(icon), QString::fromLatin1(text));
+      b->setAutoDefault(false);
+      QObject::connect(b, &QPushButton::clicked, m_browser, slot);
+      bar->addWidget(b);
+      return b;
+    };
+    button("&Contents", QStyle::SP_DirHomeIcon, [this] { Open(kContentsPage); });
+    QPushButton* back = button("&Back", QStyle::SP_ArrowBack, &QTextBrowser::backward);
+    QPushButton* forward = button("&Forward", QStyle::SP_ArrowForward, &QTextBrowser::forward);
+    bar->addStretch();
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QWidget::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QWidget::setEnabled);
+    m_browser->document()->setDocumentMargin(12);
+    layout->addLayout(bar);
+    layout->addWidget(m_browser);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+    resize(520, 460);
+  }
+
+  void Open(const QUrl& page) {
+    if (m_browser->source() != page) m_browser->setSource(page, QTextDocument::HtmlResource);
+  }
+
+ private:
+  HelpBrowser* m_browser = new HelpBrowser(this);
+};
+
+QPointer<HelpWindow>& TheHelpWindow() {
+  static QPointer<HelpWindow> window;
+  return window;
+}
+
+// Beside the window that asked, on its screen: to the right where there is
+// room, else to the left.
+void PlaceBeside(QWidget& help, const QWidget& owner) {
+  const QRect beside = owner.frameGeometry();
+  QPoint at = beside.topRight() + QPoint(8, 0);
+  const QScreen* screen = owner.screen();
+  if (screen == nullptr) return help.move(at);
+  const QRect area = screen->availableGeometry();
+  if (at.x() + help.width() > area.right()) at.setX(beside.left() - 8 - help.width());
+  at.setX(std::max(area.left(), std::min(at.x(), area.right() - help.width())));
+  at.setY(std::max(area.top(), std::min(at.y(), area.bottom() - help.height())));
+  help.move(at);
+}
+
+void ShowInHelpWindow(QWidget* owner, const QUrl& page) {
+  QPointer<HelpWindow>& window = TheHelpWindow();
+  if (window.isNull()) {
+    window = new HelpWindow;
+    if (owner != nullptr) PlaceBeside(*window, *owner->window());
+  }
+  window->Open(page);
+  // A modal dialog blocks every window but its own: the help window joins
+  // the one open now, so it stays usable (and above it) while it is open.
+  window->winId();
+  QWidget* modal = QApplication::activeModalWidget();
+  window->windowHandle()->setTransientParent(
+      modal != nullptr && modal != window ? modal->windowHandle() : nullptr);
   window->show();
   window->raise();
   window->activateWindow();
@@ -265,17 +328,15 @@ bool WinHelp(QWidget* window, HelpCommand command, uint32_t data,
       if (menu.exec(QCursor::pos()) == whatsThis) ShowPopup(window, context);
       return true;
     }
-    case HELP_CONTEXT: {
-      const std::optional<HelpTopic> topic = HelpTopicByNumber(context);
-      if (!topic) return false;
-      ShowInHelpWindow(window, *topic);
+    case HELP_CONTEXT:
+      if (!HelpTopicByNumber(context)) return false;
+      ShowInHelpWindow(window, TopicPage(context));
       return true;
-    }
     case HELP_FINDER:
-      ShowInHelpWindow(window, HelpContents());
+      ShowInHelpWindow(window, kContentsPage);
       return true;
     case HELP_QUIT:
-      if (!HelpWindow().isNull()) HelpWindow()->close();
+      if (!TheHelpWindow().isNull()) TheHelpWindow()->close();
       return true;
   }
   return false;
@@ -283,6 +344,6 @@ bool WinHelp(QWidget* window, HelpCommand command, uint32_t data,
 
 void SetHelpHook(std::function<void(const HelpRequest&)> hook) { Hook() = std::move(hook); }
 
-bool IsHelpWindowOpen() { return !HelpWindow().isNull() && HelpWindow()->isVisible(); }
+bool IsHelpWindowOpen() { return !TheHelpWindow().isNull() && TheHelpWindow()->isVisible(); }
 
 }  // namespace kestrivane

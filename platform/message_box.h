@@ -1,8 +1,9 @@
 #pragma once
-// AfxMessageBox: modal boxes titled "Kestrivane". Failures and alarm texts
-// show the exclamation (warning) icon and OK; the quit question Yes and No
-// with the question icon. A replaceable hook answers instead of a real box,
-// so tests run without a modal loop.
+// AfxMessageBox: modal boxes titled "Kestrivane", with the program's icon,
+// centred on their window or, while it is hidden, on the screen the pointer
+// is on. Failures and alarm texts show the exclamation (warning) icon and OK;
+// the quit question Yes and No with the question icon. A replaceable hook
+// answers instead of a real box, so tests run without a modal loop.
 
 #include <QString>
 #include <functional>

@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QTimer>
+#include <QWindow>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -285,6 +286,20 @@ TEST_F(MainDlgTest, EachCommandWhileAnAlarmRuns) {
     EXPECT_EQ(after, row.after) << row.name;
     EXPECT_NE(w.Settings(), nullptr) << row.name;  // the document lives as long as the window
   }
+}
+
+// Moved by the desktop (not by the program), hidden into the tray and
+// brought back: the window comes back where it was.
+TEST_F(MainDlgTest, HideAndRestoreKeepThePlaceTheDesktopGaveIt) {
+  ASSERT_TRUE(window.OnInitDialog());
+  window.show();
+  window.windowHandle()->setPosition(40, 30);
+  QCoreApplication::processEvents();
+  const QPoint placed = window.pos();
+  window.HideToTray();
+  emit window.Tray().leftButtonDown();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window.pos(), placed);
 }
 
 // Quit chosen from the tray menu while the alarm's box is open: the window

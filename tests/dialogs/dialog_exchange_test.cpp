@@ -57,10 +57,20 @@ TEST_F(DialogTest, RecordsShowTheControlsAnswerAndOkStoresWhatTheyShow) {
       {Location, nullptr, "1015=14.01;1", "0=1015", nullptr,
        "Please enter a number between -12 and 14."},
       {Location, nullptr, "1015=inf;1", "0=1015", nullptr, "Please enter a number."},
+      // A decimal comma reads as the point; a second mark is still malformed.
+      {Location, nullptr, "1015= -3,75 ", "",
+       "location Islamabad|Pakistan 33:40N 73:10E 550m -3.75h dirty 1"},
+      {Location, nullptr, "1015=14,5;1", "0=1015", nullptr,
+       "Please enter a number between -12 and 14."},
+      {Location, nullptr, "1015=5,5,5;1", "0=1015", nullptr, "Please enter a number."},
       {Alarms, nullptr, "1071=4;1", "0=1071", nullptr, "Please enter an integer between 5 and 59."},
-      // The day field of the form not chosen is disabled, and still read.
-      {Rule, nullptr, "1044;1052=32;1045;1", "1052=~32 (selected)", nullptr,
+      // Only the chosen form's day field is read: greyed out, a bad one is ignored.
+      {Rule, nullptr, "1044;1052=32;1045", "1052=~32", "rule 8220 920 dirty 1"},
+      {Rule, ByDates, "1047=x;1048", "1047=~x;1049=Last", "rule 829e 920 dirty 1"},
+      {Rule, nullptr, "1044;1052=0;1", "0=1052", nullptr,
        "Please enter an integer between 1 and 31."},
+      {Rule, nullptr, "1044;1052=x;1045;1046;1047=;1", "0=1047", nullptr,
+       "Please enter an integer."},
       {Rule, ByDates, "", "1044=[x];1052=31;1053=~First;1054=~Sunday;1046=[x];1047=5;1049=~Last",
        ""},
       {Rule, nullptr, "1044;1046", "1045=[ ];1052=1;1053=~Last;1054=~Sunday;1051=March;1047=30",
