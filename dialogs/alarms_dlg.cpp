@@ -101,9 +101,9 @@ void CAlarmsDlg::OnInitDialog() {
         row.end ? std::optional<PrayerTime>(m_today[*row.end]) : std::nullopt;
     auto* list = ItemAs<QComboBox>(row.listId);
     FillAzanCombo(list, current, m_today[row.entry], end, row.step);
-    // Without a candidate there is nothing to switch on: the entry stays
-    // as it is.
-    Item(row.checkId)->setEnabled(list->count() > 0);
+    // Without a candidate (high latitudes in summer) there is nothing to
+    // switch on, but an entry that is on can still be switched off.
+    Item(row.checkId)->setEnabled(list->count() > 0 || m_bAzanOn[i] != 0);
   }
 }
 
@@ -124,9 +124,11 @@ void CAlarmsDlg::OnOK() {
   if (!UpdateData(true)) return;
   for (int i = 0; i < kAlarmRows; ++i) {
     const AlarmRow& row = kAlarmRowTable[i];
-    auto* list = ItemAs<QComboBox>(row.listId);
-    if (list->currentIndex() < 0) continue;  // an empty list keeps its entry
-    const uint16_t azanTime = ParseTimeText(list->currentText().toStdString());
+    const auto* list = ItemAs<QComboBox>(row.listId);
+    // An empty list keeps the entry's azan time; on/off and the delay are stored all the same.
+    const uint16_t azanTime = list->currentIndex() < 0
+                                  ? m_pAlarms->m_alarm[static_cast<size_t>(row.entry)].m_wAzanTime
+                                  : ParseTimeText(list->currentText().toStdString());
     m_pAlarms->SetAlarm(row.entry, m_bAzanOn[i] != 0, azanTime,
                         static_cast<uint16_t>(m_nIqamahDelay[i]));
   }
