@@ -17,11 +17,13 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QTimer>
+#include <QWindow>
 #include <filesystem>
 #include <fstream>
 #include <thread>
 
 #include "calc/calendar.h"
+#include "platform/caption_flash.h"
 #include "platform/dialog_builder.h"
 #include "platform/modal.h"
 #include "tests/app/fake_alarm_host.h"
@@ -247,6 +249,21 @@ TEST_F(MainDlgTest, EachCommandWhileAnAlarmRuns) {
     EXPECT_EQ(after, row.after) << row.name;
     EXPECT_NE(w.Settings(), nullptr) << row.name;  // the document lives as long as the window
   }
+}
+
+TEST_F(MainDlgTest, TheUrgencyHintEndsWithTheAlarm) {
+  std::vector<bool> urgency;
+  SetUrgencyForTesting([&](QWidget*, bool urgent) { urgency.push_back(urgent); });
+  const std::shared_ptr<void> restore(nullptr, [](void*) { SetUrgencyForTesting({}); });
+  WriteZuhrAlarm();
+  StartAlarm(window);
+  EXPECT_THAT(urgency, ElementsAre(true));
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&window, &press);
+  EXPECT_THAT(urgency, ElementsAre(true, false));
+  // Withdrawn through Qt's own slot, reached by its name.
+  EXPECT_GE(window.windowHandle()->metaObject()->indexOfSlot("_q_clearAlert()"), 0);
 }
 
 // Quit chosen from the tray menu while the alarm's box is open: the window
