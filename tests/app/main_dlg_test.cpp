@@ -91,8 +91,9 @@ class MainDlgTest : public ::testing::Test {
     ASSERT_TRUE(w.Engine()->AlarmActive());
   }
   std::string Text(int id) { return GetControlText(&window, id); }
-  QAction* MenuAction(int commandId) {
-    for (QAction* action : window.MenuBar()->findChildren<QAction*>()) {
+  QAction* MenuAction(int commandId, bool tray = false) {
+    for (QAction* action :
+         tray ? window.TrayMenu().actions() : window.MenuBar()->findChildren<QAction*>()) {
       if (action->property(kCommandIdProperty).toInt() == commandId) return action;
     }
     return nullptr;
@@ -251,6 +252,34 @@ TEST_F(MainDlgTest, EachCommandWhileAnAlarmRuns) {
   }
 }
 
+// From the tray with the window hidden: the dialog shows, and while it is
+// open the settings in the tray menu wait; the window stays hidden.
+TEST_F(MainDlgTest, TheTrayMenuReachesTheSettingsWithTheWindowHidden) {
+  ASSERT_TRUE(window.OnInitDialog());
+  window.show();
+  window.HideToTray();
+  QStringList items;
+  for (const QAction* action : window.TrayMenu().actions()) items << action->text();
+  EXPECT_EQ(items.join('|'),
+            "&Restore||&Preferences ...|&Location ...|&Alarms ...|&Month Timetable ...||"
+            "A&bout Kestrivane...|Start at Lo&gin||&Quit");
+  std::string seen;
+  QTimer::singleShot(20, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (dialog == nullptr) return;
+    emit window.TrayMenu().aboutToShow();
+    seen = dialog->windowTitle().toStdString() + (dialog->isVisible() ? " shown" : " hidden") +
+           (MenuAction(ID_OPTIONS_LOCATION, true)->isEnabled() ? ", options on" : "");
+    dialog->close();
+  });
+  MenuAction(ID_OPTIONS_ALARMS, true)->trigger();
+  ProcessEventsFor(3000, [&] { return !seen.empty() && !QApplication::activeModalWidget(); });
+  EXPECT_EQ(seen, "Set Alarms shown");
+  EXPECT_FALSE(window.isVisible());
+  emit window.TrayMenu().aboutToShow();
+  EXPECT_TRUE(MenuAction(ID_OPTIONS_LOCATION, true)->isEnabled());
+}
+
 TEST_F(MainDlgTest, TheUrgencyHintEndsWithTheAlarm) {
   std::vector<bool> urgency;
   SetUrgencyForTesting([&](QWidget*, bool urgent) { urgency.push_back(urgent); });
@@ -377,8 +406,7 @@ TEST_F(MainDlgTest, StartAtLoginIsAnEntryTheMenusSwitch) {
   EXPECT_THAT(ReadFileBytes(entry),
               ::testing::HasSubstr("Exec=\"" + directory.path() + "/bin/kestrivane-launcher\"\n"));
   QAction* fileItem = MenuAction(ID_FILE_START_AT_LOGIN);
-  QAction* trayItem = window.TrayMenu().actions()[2];
-  ASSERT_EQ(trayItem->text(), "Start at &Login");
+  QAction* trayItem = MenuAction(ID_FILE_START_AT_LOGIN, true);
   ASSERT_TRUE(fileItem && fileItem->isChecked() && trayItem->isChecked());
   // Off from the File menu; both items follow, and a later start keeps it off.
   fileItem->trigger();
