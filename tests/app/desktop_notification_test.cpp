@@ -67,15 +67,12 @@ TEST(DesktopNotifier, ShowsPlainTextWithStopReplacesTheLastAndClosesWhatIsOpen) 
   EXPECT_EQ(notifier.CurrentId(), 0u);
   show("Go for 'Asr prayer NOW!", 44);
   notifier.Close();
-  testing::ProcessEventsFor(3000, [&] { return !fake.closed.empty(); });
-  EXPECT_EQ(fake.closed, std::vector<uint>{44});
   // Ids that come back late: one closed meanwhile and one followed by
   // another go at once; the last one shown stays.
   fake.answerLater = true;
-  for (const bool closeBefore : {true, false}) {
-    notifier.Show("Kestrivane", "Go for Maghrib prayer NOW!");
-    if (closeBefore) notifier.Close();
-  }
+  notifier.Show("Kestrivane", "Go for Maghrib prayer NOW!");
+  notifier.Close();
+  notifier.Show("Kestrivane", "Go for Maghrib prayer NOW!");
   notifier.Show("Kestrivane", "Go for 'Isha prayer NOW!");
   testing::ProcessEventsFor(3000, [&] { return fake.unanswered.size() == 3; });
   for (uint id : {50u, 51u, 52u}) service.send(fake.unanswered[id - 50].createReply(id));

@@ -1,18 +1,12 @@
-// Set Alarms' candidate azan times, the time texts read back, and the note
-// when Azan.wav cannot be played.
+// Set Alarms' candidate azan times and the time texts read back.
 
 #include "dialogs/alarms_dlg.h"
 
 #include <gtest/gtest.h>
 
-#include <QLabel>
-#include <filesystem>
-#include <fstream>
-#include <optional>
 #include <tuple>
 
 #include "app/time_format.h"
-#include "tests/dialogs/dialog_records.h"
 
 namespace kestrivane {
 namespace {
@@ -43,41 +37,6 @@ TEST(ParseTimeText, ReadsBothClockFormsOfEveryTime) {
       const std::string text = FormatTimeOfDay(minute / 60, minute % 60, use24Hour);
       EXPECT_EQ(ParseTimeText(text), minute / 60 << 8 | minute % 60) << text;
     }
-  }
-}
-
-}  // namespace
-}  // namespace kestrivane
-
-namespace kestrivane {
-namespace {
-
-using testing::DialogTest;
-
-TEST_F(DialogTest, SetAlarmsSaysWhenAzanWavCannotBePlayed) {
-  const std::string missing = "No Azan.wav in the settings folder: alarms play a chime instead.";
-  const std::string unplayable = "Azan.wav cannot be played: alarms play a chime instead.";
-  // Azan.wav (nullptr: none), "Play Azan sound" at the start, the note then and after a
-  // click on the box ("": hidden).
-  const std::tuple<std::optional<std::string>, bool, std::string, std::string> rows[] = {
-      {std::nullopt, true, missing, ""},
-      {std::nullopt, false, "", missing},
-      {"MP3 data", true, unplayable, ""},
-      {testing::ReadFileBytes(KESTRIVANE_TEST_DATA "/silence.wav"), true, "", ""},
-  };
-  for (const auto& [bytes, soundOn, before, after] : rows) {
-    std::filesystem::remove("Azan.wav");
-    if (bytes) std::ofstream("Azan.wav", std::ios::binary) << *bytes;
-    testing::Records records;
-    records.preferences.m_alarms.m_bPlaySound = soundOn;
-    std::vector<std::string> notes;
-    const auto note = [&](QWidget* dialog) {
-      const auto* label = dialog->findChild<QLabel*>("soundNote");
-      notes.push_back(label->isVisibleTo(dialog) ? label->text().toStdString() : "");
-    };
-    RunDialog(testing::Dialog::Alarms, records,
-              [&](QWidget* dialog) { note(dialog), testing::Play(dialog, "1112"), note(dialog); });
-    EXPECT_EQ(notes, (std::vector<std::string>{before, after}));
   }
 }
 

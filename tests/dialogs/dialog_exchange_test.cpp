@@ -1,9 +1,13 @@
 // Data exchange of the settings dialogs: how a record shows in its dialog,
 // how the controls answer, and what OK then stores, checked against the
 // whole record, changed flags included, so that a stray write counts as
-// much as a missing one; and what a bad field refuses.
+// much as a missing one; what a bad field refuses; Set Alarms' note on the
+// sound file.
 
 #include <gtest/gtest.h>
+
+#include <QLabel>
+#include <fstream>
 
 #include "settings/alarm_table.h"
 #include "tests/dialogs/dialog_records.h"
@@ -120,6 +124,29 @@ TEST_F(DialogTest, RecordsShowTheControlsAnswerAndOkStoresWhatTheyShow) {
               row.stored != nullptr);
     EXPECT_EQ('\n' + Describe(records) + '\n', expected);
     EXPECT_EQ(boxes.boxes, std::vector<std::string>(*row.message ? 1 : 0, row.message));
+  }
+}
+
+TEST_F(DialogTest, SetAlarmsSaysWhenAzanWavCannotBePlayed) {
+  // Azan.wav (none: missing), the notes with "Play Azan sound" on, then off ("": hidden).
+  const std::pair<std::optional<std::string>, std::string> rows[] = {
+      {std::nullopt, "No Azan.wav in the settings folder: alarms play a chime instead.|"},
+      {"MP3 data", "Azan.wav cannot be played: alarms play a chime instead.|"},
+      {ReadFileBytes(KESTRIVANE_TEST_DATA "/silence.wav"), "|"},
+  };
+  for (const auto& [bytes, notes] : rows) {
+    if (bytes) std::ofstream("Azan.wav", std::ios::binary) << *bytes;
+    Records records;
+    records.preferences.m_alarms.m_bPlaySound = 1;
+    std::string seen;
+    RunDialog(Alarms, records, [&](QWidget* dialog) {
+      for (const char* separator : {"", "|"}) {
+        const auto* note = dialog->findChild<QLabel*>("soundNote");
+        seen += separator + (note->isVisibleTo(dialog) ? note->text().toStdString() : "");
+        Play(dialog, "1112");
+      }
+    });
+    EXPECT_EQ(seen, notes);
   }
 }
 
