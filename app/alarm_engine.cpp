@@ -18,7 +18,6 @@ constexpr const char* kTimerFailedNoAlarm =
     "Could not install timer for Alarm.\nNo alarm will be played.";
 constexpr const char* kTimerFailedNoMoreAlarms =
     "Could not install timer for Alarm.\nNo more alarms will be played.";
-constexpr const char* kSoundFile = "Azan.wav";
 constexpr int64_t kMinutesPerDay = 1440;
 // A clock set back across midnight finds the dates before in this record.
 constexpr int64_t kDaysRemembered = 3;

@@ -23,6 +23,8 @@ class CLocations;
 inline constexpr unsigned IDT_AZAN = 1026;
 inline constexpr unsigned IDT_STARTUP = 1027;
 inline constexpr unsigned IDT_IQAMAH = 1028;
+// The user's own alarm sound, in the current directory.
+inline constexpr const char* kSoundFile = "Azan.wav";
 
 class CAlarmEngine {
  public:

@@ -10,7 +10,9 @@
 #include <QPushButton>
 #include <algorithm>
 #include <ctime>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 #include "app/about_dlg.h"
 #include "app/day_format.h"
@@ -126,17 +128,37 @@ CMainDlg::CMainDlg(CReminderApp* app, QWidget* parent)
   const auto later = [this](auto handler) {
     return [this, handler] { QMetaObject::invokeMethod(this, handler, Qt::QueuedConnection); };
   };
+  const auto addCommand = [&](const QString& text, int id) {
+    QAction* action = m_trayMenu.addAction(text);
+    action->setProperty(kCommandIdProperty, id);
+    connect(action, &QAction::triggered, this, later([this, id] { OnCmdMsg(id); }));
+    return action;
+  };
   connect(m_trayMenu.addAction(tr("&Restore")), &QAction::triggered, this,
           later([this] { OnTrayLeftButton(); }));
-  connect(m_trayMenu.addAction(QString::fromLatin1(LoadString(IDS_ABOUTBOX))), &QAction::triggered,
-          this, later([this] { OnCmdMsg(ID_APP_ABOUT); }));
-  m_pStartAtLogin = m_trayMenu.addAction(tr("Start at &Login"));
+  // The settings without restoring the window first: the Options menu's items.
+  std::vector<QAction*> options;
+  for (const MenuPopupTemplate& popup : FindMenuTemplate(dialog.menuId)->popups) {
+    if (std::string_view(popup.text) != "&Options") continue;
+    m_trayMenu.addSeparator();
+    for (const MenuItemTemplate& item : popup.items) {
+      if (item.text == nullptr) continue;
+      options.push_back(addCommand(QString::fromLatin1(item.text), item.commandId));
+    }
+    m_trayMenu.addSeparator();
+  }
+  // A second settings dialog over an open one would edit the same records:
+  // while one is open, Restore brings it back instead.
+  connect(&m_trayMenu, &QMenu::aboutToShow, this, [options] {
+    for (QAction* action : options)
+      action->setEnabled(QApplication::activeModalWidget() == nullptr);
+  });
+  // Their own mnemonics: A and L belong to Alarms and Location here.
+  addCommand(tr("A&bout Kestrivane..."), ID_APP_ABOUT);
+  m_pStartAtLogin = addCommand(tr("Start at Lo&gin"), ID_FILE_START_AT_LOGIN);
   m_pStartAtLogin->setCheckable(true);
-  connect(m_pStartAtLogin, &QAction::triggered, this,
-          later([this] { OnCmdMsg(ID_FILE_START_AT_LOGIN); }));
   m_trayMenu.addSeparator();
-  connect(m_trayMenu.addAction(tr("&Quit")), &QAction::triggered, this,
-          later([this] { OnCmdMsg(IDOK); }));
+  addCommand(tr("&Quit"), IDOK);
   m_tray.SetContextMenu(&m_trayMenu);
   connect(&m_tray, &CTrayIcon::leftButtonDown, this, later([this] { OnTrayLeftButton(); }));
 

@@ -1,12 +1,18 @@
 #include "dialogs/alarms_dlg.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
 #include <QPushButton>
 #include <cctype>
 
+#include "app/alarm_engine.h"
 #include "app/time_format.h"
 #include "dialogs/recipients_dlg.h"
 #include "platform/data_exchange.h"
+#include "platform/dialog_builder.h"
+#include "platform/sound.h"
 #include "settings/alarm_table.h"
 
 namespace kestrivane {
@@ -64,8 +70,30 @@ uint16_t ParseTimeText(const std::string& text) {
 
 CAlarmsDlg::CAlarmsDlg(CAlarmTable* alarms, const PrayerTimes& today, int32_t clock,
                        QWidget* parent)
-    : CSettingsDialog(IDD_ALARMS, parent), m_pAlarms(alarms), m_today(today), m_nClock(clock) {
+    : CSettingsDialog(IDD_ALARMS, parent),
+      m_pAlarms(alarms),
+      m_pSoundNote(new QLabel(this)),
+      m_today(today),
+      m_nClock(clock) {
   OnClicked(IDC_RECIPIENTS, [this] { OnRecipients(); });
+  // Not in the template: beside Cancel and OK, below the alarms.
+  m_pSoundNote->setObjectName(QStringLiteral("soundNote"));
+  m_pSoundNote->setWordWrap(true);
+  m_pSoundNote->setGeometry(MapDialogRect(QRect(7, 147, 176, 22), BaseUnitsOf(font())));
+  m_pSoundNote->hide();
+  connect(ItemAs<QCheckBox>(IDC_PLAY_SOUND), &QCheckBox::toggled, this,
+          [this] { ShowSoundNote(); });
+}
+
+void CAlarmsDlg::ShowSoundNote() {
+  const SoundFile file = CheckSoundFile(kSoundFile);
+  m_pSoundNote->setText(
+      file == SoundFile::Missing
+          ? QStringLiteral("No Azan.wav in the settings folder: alarms play a chime instead.")
+          : QStringLiteral("Azan.wav cannot be played: alarms play a chime instead."));
+  m_pSoundNote->setToolTip(QFileInfo(QString::fromLatin1(kSoundFile)).absoluteFilePath());
+  m_pSoundNote->setVisible(file != SoundFile::Playable &&
+                           ItemAs<QCheckBox>(IDC_PLAY_SOUND)->isChecked());
 }
 
 void CAlarmsDlg::DoDataExchange(CDataExchange& dx) {
@@ -90,6 +118,7 @@ void CAlarmsDlg::OnInitDialog() {
   }
   m_bPlaySound = m_pAlarms->m_bPlaySound;
   CSettingsDialog::OnInitDialog();
+  ShowSoundNote();
   for (int i = 0; i < kAlarmRows; ++i) {
     const AlarmRow& row = kAlarmRowTable[i];
     PrayerTime current;
@@ -101,9 +130,9 @@ void CAlarmsDlg::OnInitDialog() {
         row.end ? std::optional<PrayerTime>(m_today[*row.end]) : std::nullopt;
     auto* list = ItemAs<QComboBox>(row.listId);
     FillAzanCombo(list, current, m_today[row.entry], end, row.step);
-    // Without a candidate there is nothing to switch on: the entry stays
-    // as it is.
-    Item(row.checkId)->setEnabled(list->count() > 0);
+    // Without a candidate (high latitudes in summer) there is nothing to
+    // switch on, but an entry that is on can still be switched off.
+    Item(row.checkId)->setEnabled(list->count() > 0 || m_bAzanOn[i] != 0);
   }
 }
 
@@ -124,9 +153,11 @@ void CAlarmsDlg::OnOK() {
   if (!UpdateData(true)) return;
   for (int i = 0; i < kAlarmRows; ++i) {
     const AlarmRow& row = kAlarmRowTable[i];
-    auto* list = ItemAs<QComboBox>(row.listId);
-    if (list->currentIndex() < 0) continue;  // an empty list keeps its entry
-    const uint16_t azanTime = ParseTimeText(list->currentText().toStdString());
+    const auto* list = ItemAs<QComboBox>(row.listId);
+    // An empty list keeps the entry's azan time; on/off and the delay are stored all the same.
+    const uint16_t azanTime = list->currentIndex() < 0
+                                  ? m_pAlarms->m_alarm[static_cast<size_t>(row.entry)].m_wAzanTime
+                                  : ParseTimeText(list->currentText().toStdString());
     m_pAlarms->SetAlarm(row.entry, m_bAzanOn[i] != 0, azanTime,
                         static_cast<uint16_t>(m_nIqamahDelay[i]));
   }

@@ -14,6 +14,7 @@
 #include "resources/resource_ids.h"
 
 class QComboBox;
+class QLabel;
 
 namespace kestrivane {
 
@@ -72,8 +73,11 @@ class CAlarmsDlg : public CSettingsDialog {
 
  private:
   void OnRecipients();
+  // The note under the alarms when the sound asked for cannot be Azan.wav.
+  void ShowSoundNote();
 
   CAlarmTable* m_pAlarms;
+  QLabel* m_pSoundNote;
   PrayerTimes m_today;
   int32_t m_nClock;
 };

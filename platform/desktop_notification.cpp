@@ -6,6 +6,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QVariantMap>
+#include <utility>
 
 namespace kestrivane {
 
@@ -55,23 +56,34 @@ void CDesktopNotifier::Show(const QString& summary, const QString& text) {
   hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("kestrivane"));
   call << QStringLiteral("Kestrivane") << m_id << QStringLiteral("kestrivane") << summary << body
        << QStringList{kStopAction, QStringLiteral("Stop")} << hints << int(0);
+  const unsigned number = ++m_nShown;
   auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
-  connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
-    const QDBusPendingReply<uint> reply = *w;
-    if (!reply.isError()) m_id = reply.value();
-    w->deleteLater();
-  });
+  connect(watcher, &QDBusPendingCallWatcher::finished, this,
+          [this, number](QDBusPendingCallWatcher* w) {
+            const QDBusPendingReply<uint> reply = *w;
+            w->deleteLater();
+            if (reply.isError()) return;
+            // Closed, or followed by another, before its id came: it goes now.
+            if (number <= m_nClosedUpTo || number != m_nShown) {
+              CloseById(reply.value());
+            } else {
+              m_id = reply.value();
+            }
+          });
 }
 
 void CDesktopNotifier::Close() {
-  if (m_id == 0) return;
+  m_nClosedUpTo = m_nShown;
+  CloseById(std::exchange(m_id, 0));
+}
+
+void CDesktopNotifier::CloseById(uint id) {
   QDBusConnection bus = QDBusConnection::sessionBus();
-  if (!bus.isConnected()) return;
+  if (id == 0 || !bus.isConnected()) return;
   QDBusMessage call = QDBusMessage::createMethodCall(m_service, kPath, kInterface,
                                                      QStringLiteral("CloseNotification"));
-  call << m_id;
+  call << id;
   bus.asyncCall(call);
-  m_id = 0;
 }
 
 void CDesktopNotifier::OnActionInvoked(uint id, const QString& action) {

@@ -17,7 +17,8 @@ class CDesktopNotifier : public QObject {
 
   // Shows `text`, replacing the notification shown before.
   void Show(const QString& summary, const QString& text);
-  // Closes the notification shown last, if it is still up.
+  // Closes the notification shown last, if it is still up; one whose id has
+  // not come back yet is closed when it does.
   void Close();
 
   // Tests: the service name, so a stand-in service can be used.
@@ -34,9 +35,14 @@ class CDesktopNotifier : public QObject {
 
  private:
   void Connect();
+  void CloseById(uint id);
 
   QString m_service;
   uint m_id = 0;
+  // Notify answers asynchronously: counting the calls tells whether an id
+  // that arrives belongs to a notification still wanted.
+  unsigned m_nShown = 0;
+  unsigned m_nClosedUpTo = 0;
   bool m_connected = false;
 };
 

@@ -1,7 +1,7 @@
 // The main window offscreen: opening, the start-up minimize, each command
 // while an alarm runs, quitting from inside a box, close and Escape, a failed
-// save at exit, the day display turning, network messages that hang, and
-// start at login.
+// save at exit, the day display turning, network messages that hang, start
+// at login, and the sound an alarm plays.
 
 #include "app/main_dlg.h"
 
@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QSoundEffect>
 #include <QTimer>
 #include <QWindow>
 #include <filesystem>
@@ -26,8 +27,10 @@
 #include <thread>
 
 #include "calc/calendar.h"
+#include "platform/caption_flash.h"
 #include "platform/dialog_builder.h"
 #include "platform/modal.h"
+#include "platform/wave_file.h"
 #include "tests/app/fake_alarm_host.h"
 #include "tests/app/qt_test_support.h"
 
@@ -225,10 +228,10 @@ TEST_F(MainDlgTest, StartupMinimizeWaitsForOpenBoxesAndLeavesAWindowInUse) {
 // Every way the user reaches the window while an alarm runs: the boxes it
 // shows, and where the window, the alarm and the program are afterwards.
 TEST_F(MainDlgTest, EachCommandWhileAnAlarmRuns) {
-  // boxes: A the alarm's message, Q the quit question. after: the window
-  // shown at the first box, shown after, the alarm still running, the window
-  // ended, each 0 or 1; then the iqamah watch's period in seconds (a stopped
-  // alarm waits for its iqamah every 5, a running one every second).
+  // boxes: A the alarm's message, Q the quit question, then D a dialog.
+  // after: the window shown at the first box, shown after, the alarm still
+  // running, the window ended, the urgency hint on, each 0 or 1; then the iqamah watch's period in
+  // seconds (a stopped alarm waits for its iqamah every 5, a running one every second).
   struct Row {
     const char* name;
     std::function<void(TestMainDlg&)> act;
@@ -240,30 +243,44 @@ TEST_F(MainDlgTest, EachCommandWhileAnAlarmRuns) {
     return [act](TestMainDlg& w) { w.HideToTray(), act(w); };
   };
   const Row rows[] = {
-      {"Preferences", command(ID_OPTIONS_PREFERENCES), false, "A", "1100/5"},
-      {"Location", command(ID_OPTIONS_LOCATION), false, "A", "1100/5"},
-      {"Alarms", command(ID_OPTIONS_ALARMS), false, "A", "1100/5"},
-      {"Timetable", command(ID_OPTIONS_TIMETABLE), false, "A", "1100/5"},
-      {"Help", command(ID_HELP), false, "A", "1100/5"},
-      {"About", command(ID_APP_ABOUT), false, "A", "1100/5"},
-      {"Minimize", command(IDC_MINIMIZE), false, "A", "1000/5"},
-      {"Quit, No", command(IDOK), false, "AQ", "1100/5"},
-      {"Quit, Yes", command(IDOK), true, "AQ", "1001/0"},
-      {"Escape", [](TestMainDlg& w) { w.reject(); }, false, "A", "1000/5"},
-      {"Close", [](TestMainDlg& w) { w.close(); }, false, "A", "1000/5"},
+      {"Preferences", command(ID_OPTIONS_PREFERENCES), false, "AD", "11000/5"},
+      {"Location", command(ID_OPTIONS_LOCATION), false, "AD", "11000/5"},
+      {"Alarms", command(ID_OPTIONS_ALARMS), false, "AD", "11000/5"},
+      {"Timetable", command(ID_OPTIONS_TIMETABLE), false, "AD", "11000/5"},
+      {"Help", command(ID_HELP), false, "A", "11000/5"},
+      {"About", command(ID_APP_ABOUT), false, "AD", "11000/5"},
+      {"Minimize", command(IDC_MINIMIZE), false, "A", "10000/5"},
+      {"Quit, No", command(IDOK), false, "AQ", "11000/5"},
+      {"Quit, Yes", command(IDOK), true, "AQ", "10010/0"},
+      {"Escape", [](TestMainDlg& w) { w.reject(); }, false, "A", "10000/5"},
+      {"Close", [](TestMainDlg& w) { w.close(); }, false, "A", "10000/5"},
       {"Tray click", fromTray([](TestMainDlg& w) { emit w.Tray().leftButtonDown(); }), false, "A",
-       "0100/5"},
+       "01000/5"},
       {"Notification Stop", fromTray([](TestMainDlg& w) { emit w.Notifier().stopRequested(); }),
-       false, "A", "0100/5"},
+       false, "A", "01000/5"},
       {"A second start", fromTray([](TestMainDlg& w) { w.OnRestoreRequest(); }), false, "",
-       "0110/1"},
+       "01101/1"},
+      {"Alarms from the tray",
+       fromTray([](TestMainDlg& w) { w.TrayMenu().actions()[4]->trigger(); }), false, "AD",
+       "00000/5"},
   };
   WriteZuhrAlarm();
-  QTimer closer;  // whatever dialog a command opens is cancelled as soon as it is up
-  QObject::connect(&closer, &QTimer::timeout, [] {
-    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+  // Whatever dialog a command opens is cancelled as soon as it is up: D when
+  // the tray's settings wait meanwhile, d when they do not.
+  std::string dialogs;
+  TestMainDlg* current = nullptr;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || !modal->isVisible()) return;
+    emit current->TrayMenu().aboutToShow();
+    dialogs += current->TrayMenu().actions()[3]->isEnabled() ? 'd' : 'D';
+    modal->close();
   });
   closer.start(5);
+  bool urgent = false;
+  SetUrgencyForTesting([&](QWidget*, bool on) { urgent = on; });
+  const std::shared_ptr<void> restore(nullptr, [](void*) { SetUrgencyForTesting({}); });
   for (const Row& row : rows) {
     TestMainDlg w;
     StartAlarm(w);
@@ -273,16 +290,18 @@ TEST_F(MainDlgTest, EachCommandWhileAnAlarmRuns) {
     boxes.onBox = [&](const std::string&) {
       if (boxes.boxes.size() == 1) shownAtBox = w.isVisible() ? '1' : '0';
     };
+    current = &w, dialogs.clear();
     row.act(w);
     QCoreApplication::processEvents();  // the tray's commands run from the event loop
     std::string shown;
     for (const auto& box : boxes.boxes)
       shown += box == kZuhrAzan ? 'A' : box == kQuitQuestion ? 'Q' : '?';
     const auto bit = [](bool on) { return on ? '1' : '0'; };
-    const std::string after = std::string{shownAtBox, bit(w.isVisible()),
-                                          bit(w.Engine()->AlarmActive()), bit(w.IsEnded())} +
-                              "/" + std::to_string(w.Timers().Period(IDT_IQAMAH) / 1000);
-    EXPECT_EQ(shown, row.boxes) << row.name;
+    const std::string after =
+        std::string{shownAtBox, bit(w.isVisible()), bit(w.Engine()->AlarmActive()),
+                    bit(w.IsEnded()), bit(urgent)} +
+        "/" + std::to_string(w.Timers().Period(IDT_IQAMAH) / 1000);
+    EXPECT_EQ(shown + dialogs, row.boxes) << row.name;
     EXPECT_EQ(after, row.after) << row.name;
     EXPECT_NE(w.Settings(), nullptr) << row.name;  // the document lives as long as the window
   }
@@ -381,7 +400,6 @@ TEST_F(MainDlgTest, HangingNameLookupsHoldUpNothing) {
     d.m_preferences.m_alarms.SetPlaySound(1);
     d.m_preferences.m_alarms.m_recipients = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"};
   });
-  std::filesystem::copy_file(KESTRIVANE_TEST_DATA "/silence.wav", "Azan.wav");
   window.Sender().SetResolver([](const std::string&, std::string*) -> std::optional<uint32_t> {
     std::this_thread::sleep_for(std::chrono::seconds(2));
     return std::nullopt;
@@ -413,8 +431,12 @@ TEST_F(MainDlgTest, StartAtLoginIsAnEntryTheMenusSwitch) {
   EXPECT_THAT(ReadFileBytes(entry),
               ::testing::HasSubstr("Exec=\"" + directory.path() + "/bin/kestrivane-launcher\"\n"));
   QAction* fileItem = MenuAction(ID_FILE_START_AT_LOGIN);
-  QAction* trayItem = window.TrayMenu().actions()[2];
-  ASSERT_EQ(trayItem->text(), "Start at &Login");
+  QStringList items;
+  for (const QAction* action : window.TrayMenu().actions()) items << action->text();
+  EXPECT_EQ(items.join('|'),
+            "&Restore||&Preferences ...|&Location ...|&Alarms ...|&Month Timetable ...||"
+            "A&bout Kestrivane...|Start at Lo&gin||&Quit");
+  QAction* trayItem = window.TrayMenu().actions()[8];
   ASSERT_TRUE(fileItem && fileItem->isChecked() && trayItem->isChecked());
   // Off from the File menu; both items follow, and a later start keeps it off.
   fileItem->trigger();
@@ -426,6 +448,37 @@ TEST_F(MainDlgTest, StartAtLoginIsAnEntryTheMenusSwitch) {
   trayItem->trigger();  // on again from the tray menu
   QCoreApplication::processEvents();
   EXPECT_TRUE(std::filesystem::exists(entry) && fileItem->isChecked());
+}
+
+// What an alarm plays: Azan.wav when it holds sound the player reads, else
+// the program's own chime.
+TEST_F(MainDlgTest, TheSoundIsAChimeWhenAzanWavIsMissingOrCannotBePlayed) {
+  const std::string chime = ChimeWave();
+  const auto patched = [&](std::size_t at, std::string_view bytes) {
+    return std::string(chime).replace(at, bytes.size(), bytes);
+  };
+  using enum SoundFile;
+  const std::pair<std::string, SoundFile> rows[] = {
+      {ReadFileBytes(KESTRIVANE_TEST_DATA "/silence.wav"), Playable},  // 8 bits
+      {chime, Playable},                                               // 16 bits
+      {patched(20, "\x03"), Unplayable},                               // float
+      {patched(34, "\x18"), Unplayable},                               // 24 bits
+      {patched(36, "junk"), Unplayable},                               // no data
+      {chime.substr(0, 44), Unplayable},                               // no sound
+  };
+  for (const auto& [bytes, expected] : rows) {
+    std::ofstream("Azan.wav", std::ios::binary) << bytes;
+    EXPECT_EQ(CheckSoundFile("Azan.wav"), expected) << bytes.substr(0, 48);
+    CSoundPlayer player;
+    player.Play("Azan.wav");
+    EXPECT_EQ(player.PlaysChime(), expected != Playable);
+  }
+  // The chime as the player's own decoder reads it.
+  std::ofstream("chime.wav", std::ios::binary) << chime;
+  QSoundEffect effect;
+  effect.setSource(QUrl::fromLocalFile(QString::fromStdString(directory.path() + "/chime.wav")));
+  ProcessEventsFor(3000, [&] { return effect.status() >= QSoundEffect::Ready; });
+  EXPECT_EQ(effect.status(), QSoundEffect::Ready);
 }
 
 }  // namespace

@@ -1,9 +1,13 @@
 // Data exchange of the settings dialogs: how a record shows in its dialog,
 // how the controls answer, and what OK then stores, checked against the
 // whole record, changed flags included, so that a stray write counts as
-// much as a missing one; and what a bad field refuses.
+// much as a missing one; what a bad field refuses; Set Alarms' note on the
+// sound file.
 
 #include <gtest/gtest.h>
+
+#include <QLabel>
+#include <fstream>
 
 #include "settings/alarm_table.h"
 #include "tests/dialogs/dialog_records.h"
@@ -89,13 +93,16 @@ TEST_F(DialogTest, RecordsShowTheControlsAnswerAndOkStoresWhatTheyShow) {
        "1074= 5:00 A.M.;1075=12:10 P.M.;1062= 5:30 A.M.;1063=12:15 P.M.",
        "alarms 1/5:30/15* 0/0:0/15 0/12:15/15* 0/15:30/15* 0/18:10/15* 0/19:45/15* sound 0 dirty "
        "1"},
-      {Alarms,  // Maghrib without a candidate before 'Isha keeps its entry
+      // Rows without a candidate keep their azan time: 'Isha on (high latitudes) can be
+      // switched off, Maghrib off cannot be switched on; both store a typed delay.
+      {Alarms,
        [](Records& r) {
-         r.today[Maghrib] = {18, 58}, r.today[Isha] = {19, 2};
-         r.preferences.m_alarms.m_alarm[Maghrib].m_nFlags = 1;
+         r.today[Maghrib] = {23, 40}, r.today[Isha] = {23, 44};
+         r.preferences.m_alarms.m_alarm[Isha] = {1, 23 << 8 | 45, 15, 0};
        },
-       "1072=30", "1067=-;1058=~[x];1068= 7:15 P.M.;1059=[ ]",
-       "alarms 0/5:15/15* 0/0:0/15 0/12:15/15* 0/15:30/15* 1/0:0/15 0/19:15/15* sound 0 dirty 1"},
+       "1072=30;1059;1073=20", "1067=-;1058=~[ ];1068=-;1059=[ ]",
+       "alarms 0/5:15/15* 0/0:0/15 0/12:15/15* 0/15:30/15* 0/0:0/30* 0/23:45/20* sound 0 "
+       "dirty 1"},
       {Recipients, Names, "1103=pending",
        "1102=*adam|Bilal|zed;1103=PENDING;1104=&Add (default);1105=&Remove;1=OK;0=1103",
        "recipients adam Bilal zed"},
@@ -127,6 +134,29 @@ TEST_F(DialogTest, RecordsShowTheControlsAnswerAndOkStoresWhatTheyShow) {
               row.stored != nullptr);
     EXPECT_EQ('\n' + Describe(records) + '\n', expected);
     EXPECT_EQ(boxes.boxes, std::vector<std::string>(*row.message ? 1 : 0, row.message));
+  }
+}
+
+TEST_F(DialogTest, SetAlarmsSaysWhenAzanWavCannotBePlayed) {
+  // Azan.wav (none: missing), the notes with "Play Azan sound" on, then off ("": hidden).
+  const std::pair<std::optional<std::string>, std::string> rows[] = {
+      {std::nullopt, "No Azan.wav in the settings folder: alarms play a chime instead.|"},
+      {"MP3 data", "Azan.wav cannot be played: alarms play a chime instead.|"},
+      {ReadFileBytes(KESTRIVANE_TEST_DATA "/silence.wav"), "|"},
+  };
+  for (const auto& [bytes, notes] : rows) {
+    if (bytes) std::ofstream("Azan.wav", std::ios::binary) << *bytes;
+    Records records;
+    records.preferences.m_alarms.m_bPlaySound = 1;
+    std::string seen;
+    RunDialog(Alarms, records, [&](QWidget* dialog) {
+      for (const char* separator : {"", "|"}) {
+        const auto* note = dialog->findChild<QLabel*>("soundNote");
+        seen += separator + (note->isVisibleTo(dialog) ? note->text().toStdString() : "");
+        Play(dialog, "1112");
+      }
+    });
+    EXPECT_EQ(seen, notes);
   }
 }
 
