@@ -1,5 +1,7 @@
 #include "platform/sound.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +16,8 @@ namespace {
 
 // A wave header and the chunks up to the sound data fit in far less.
 constexpr qint64 kHeaderBytes = 64 * 1024;
+// How long an effect being destroyed may take to finish loading its file.
+constexpr int kSettleMilliseconds = 2000;
 
 }  // namespace
 
@@ -30,7 +34,23 @@ SoundFile CheckSoundFile(const std::string& fileName) {
 CSoundPlayer::CSoundPlayer(QObject* parent)
     : QObject(parent), m_chimeFile(QDir::tempPath() + "/kestrivane-chime-XXXXXX.wav") {}
 
-CSoundPlayer::~CSoundPlayer() = default;
+CSoundPlayer::~CSoundPlayer() { DropEffect(); }
+
+// Qt 6.4 blocks for good when an effect is destroyed while its sample cache
+// still loads the file, so loading is first let finish; one that never does
+// is left behind rather than hang the program.
+void CSoundPlayer::DropEffect() {
+  if (!m_effect) return;
+  m_effect->disconnect(this);
+  const QDeadlineTimer deadline(kSettleMilliseconds);
+  while (m_effect->status() == QSoundEffect::Loading && !deadline.hasExpired()) {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+  }
+  if (m_effect->status() == QSoundEffect::Loading) {
+    (void)m_effect.release();
+  }
+  m_effect.reset();
+}
 
 void CSoundPlayer::Play(const std::string& fileName) {
   if (CheckSoundFile(fileName) != SoundFile::Playable) return PlayChime();
@@ -56,6 +76,7 @@ void CSoundPlayer::PlayChime() {
 void CSoundPlayer::Start(const QString& path, bool chime) {
   ++m_started;
   m_bChime = chime;
+  DropEffect();
   // The audio back end is only opened once there is something to play.
   m_effect = std::make_unique<QSoundEffect>();
   QSoundEffect* effect = m_effect.get();

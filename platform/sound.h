@@ -38,6 +38,7 @@ class CSoundPlayer : public QObject {
  private:
   void Start(const QString& path, bool chime);
   void PlayChime();
+  void DropEffect();
 
   std::unique_ptr<QSoundEffect> m_effect;
   QTemporaryFile m_chimeFile;  // written on first use
