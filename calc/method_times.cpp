@@ -73,9 +73,12 @@ std::array<double, kPrayerCount> PreciseHours(const CalculationMethod& method,
   const double noon = sun.Transit();
   // Refraction and the sun's radius, lowered by the dip of the horizon.
   const double horizon = -0.8333 - 0.0347 * std::sqrt(std::max(observer.altitude, 0.0));
-  // Where the sun never crosses the horizon the day shrinks to its noon.
-  const double sunrise = sun.Morning(horizon).value_or(noon);
-  const double sunset = sun.Afternoon(horizon).value_or(noon);
+  // Where the sun never crosses the horizon the day is all day (midnight
+  // sun) or shrinks to its noon (polar night).
+  const double noonZenith = std::fabs(latitude - sun.NoonDeclination());
+  const double dayArc = 90 - noonZenith > horizon ? 12.0 : 0.0;
+  const double sunrise = sun.Morning(horizon).value_or(noon - dayArc);
+  const double sunset = sun.Afternoon(horizon).value_or(noon + dayArc);
   const double night = 24.0 - (sunset - sunrise);
 
   double fajr = sun.Morning(-method.fajrAngle).value_or(-INFINITY);
@@ -103,9 +106,9 @@ std::array<double, kPrayerCount> PreciseHours(const CalculationMethod& method,
 
   // 'Asr: the shadow grows by one (Hanafi: two) lengths past its noon length.
   const double shadow = fiqh != 0 ? 2.0 : 1.0;
-  const double noonZenith = std::fabs(latitude - sun.NoonDeclination());
   const double asrAltitude = RadToDeg(std::atan(1.0 / (shadow + std::tan(DegToRad(noonZenith)))));
-  const double asr = sun.Afternoon(asrAltitude).value_or(noon);
+  // With the sun below the horizon at noon there is no shadow to grow.
+  const double asr = noonZenith < 90 ? sun.Afternoon(asrAltitude).value_or(noon) : noon;
 
   return {fajr, sunrise, noon, asr, maghrib, isha};
 }
