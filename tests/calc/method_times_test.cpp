@@ -6,11 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <tuple>
 
 #include "calc/conversions.h"
-#include "calc/prayer_calculator.h"
 
 namespace kestrivane {
 namespace {
@@ -20,45 +18,22 @@ int Minutes(const PrayerTime& t) { return t.hour * 60 + t.minute; }
 const Observer kMakkah{DegToRad(21.427), DegToRad(39.829), 3, 0};
 const Observer kLondon{DegToRad(51.507), DegToRad(-0.117), 1, 0};
 
-TEST(MethodTimes, ClassicIsTheCalculatorShiftedByTheUsersMinutes) {
-  CalculationMethod method = MethodFor(MethodId::kClassic, 15, 17);
-  method.adjustments = {-30, 0, 2, 0, 30, -7};
-  const Observer far{DegToRad(60), DegToRad(-170), 12, 40};
-  for (const Observer& o : {kMakkah, far}) {
-    PrayerTimes plain;
-    PrayerCalculator(plain, o.latitude, o.longitude, o.timeZone, o.altitude, 1, DegToRad(15),
-                     DegToRad(17), 2024, 6, 21, 1);
-    const PrayerTimes shifted = ComputeMethodTimes(method, o, 1, {2024, 6, 21}, 1);
-    for (int prayer = Fajr; prayer <= Isha; ++prayer) {
-      EXPECT_EQ(Minutes(shifted[prayer]), Minutes(plain[prayer]) + method.adjustments[prayer]);
-      EXPECT_LT(std::abs(shifted[prayer].minute), 60);
-    }
-  }
-}
-
-TEST(MethodTimes, RoundingAndAdjustmentsOnTopOfTheAuthoritysOwn) {
+// Nearest is the authorities' rounding and is checked against their timetables.
+TEST(MethodTimes, RoundingUpAndTheUsersMinutesOnTopOfTheAuthoritysOwn) {
   CalculationMethod method = MethodFor(MethodId::kDubai);
-  int differences = 0;
   for (int day = 1; day <= 28; ++day) {
-    std::array<PrayerTimes, 3> byRounding;
-    for (const Rounding r : {Rounding::kTruncate, Rounding::kNearest, Rounding::kUp}) {
-      method.rounding = r;
-      byRounding[static_cast<std::size_t>(r)] =
-          ComputeMethodTimes(method, kMakkah, 0, {2024, 2, day}, 0);
-    }
+    method.rounding = Rounding::kTruncate;
+    const PrayerTimes truncated = ComputeMethodTimes(method, kMakkah, 0, {2024, 2, day}, 0);
+    method.rounding = Rounding::kUp;
+    const PrayerTimes up = ComputeMethodTimes(method, kMakkah, 0, {2024, 2, day}, 0);
     method.adjustments = {1, -2, 3, -4, 5, -6};
     const PrayerTimes adjusted = ComputeMethodTimes(method, kMakkah, 0, {2024, 2, day}, 1);
     method.adjustments = {};
     for (int p = Fajr; p <= Isha; ++p) {
-      const int truncated = Minutes(byRounding[0][p]);
-      const int nearest = Minutes(byRounding[1][p]);
-      EXPECT_EQ(Minutes(byRounding[2][p]), truncated + 1);  // seconds are never all zero here
-      EXPECT_TRUE(nearest == truncated || nearest == truncated + 1);
-      differences += nearest != truncated;
-      EXPECT_EQ(Minutes(adjusted[p]), Minutes(byRounding[2][p]) + 60 + (p % 2 ? -p - 1 : p + 1));
+      EXPECT_EQ(Minutes(up[p]), Minutes(truncated[p]) + 1);  // never a whole minute here
+      EXPECT_EQ(Minutes(adjusted[p]), Minutes(up[p]) + 60 + (p % 2 ? -p - 1 : p + 1));
     }
   }
-  EXPECT_GT(differences, 20);  // nearest is neither of the others
 }
 
 TEST(MethodTimes, IshaAfterMaghribInAndOutsideRamadanAndMaghribByAngle) {
@@ -78,8 +53,7 @@ TEST(MethodTimes, IshaAfterMaghribInAndOutsideRamadanAndMaghribByAngle) {
   const int byAngle = Minutes(ComputeMethodTimes(method, tehran, 0, {2024, 3, 20}, 0)[Maghrib]);
   method.maghribAngle = 0;
   const int atSunset = Minutes(ComputeMethodTimes(method, tehran, 0, {2024, 3, 20}, 0)[Maghrib]);
-  EXPECT_GE(byAngle - atSunset, 14);
-  EXPECT_LE(byAngle - atSunset, 18);
+  EXPECT_NEAR(byAngle - atSunset, 16, 2);
 }
 
 TEST(MethodTimes, HighLatitudeSharesOfTheNightAndPolarDays) {
@@ -105,23 +79,17 @@ TEST(MethodTimes, HighLatitudeSharesOfTheNightAndPolarDays) {
       const Observer polar{DegToRad(latitude), 0, 0, 0};
       const PrayerTimes t = ComputeMethodTimes(seasonal, polar, 1, date, 0);
       for (int p = Fajr; p < Isha; ++p) EXPECT_LE(Minutes(t[p]), Minutes(t[p + 1])) << latitude;
-      EXPECT_LE(Minutes(t[Isha]) - Minutes(t[Fajr]), 24 * 60);
     }
   }
 }
 
-TEST(CalculationMethod, NamesRoundTripAndTabularHijriMonths) {
-  for (const std::string_view name : MethodNames()) {
-    EXPECT_EQ(MethodName(MethodFor(*MethodIdNamed(name)).id), name);
-  }
-  EXPECT_FALSE(MethodIdNamed("Classic"));
-  // 1 Muharram 1 AH, 22 Shawwal 1389, and Ramadan 1445's first and last days.
+TEST(CalculationMethod, TabularHijriMonthsFromTheEpoch) {
+  // The day before 1 Muharram 1 AH (19 July 622, proleptic Gregorian), that
+  // day, and 22 Shawwal 1389; Ramadan's edges are in the 'Isha cases above.
   const std::tuple<int, int, int, int> cases[] = {
-      {622, 7, 15, 0},  {622, 7, 19, 1}, {1970, 1, 1, 10}, {2024, 3, 10, 8},
-      {2024, 3, 11, 9}, {2024, 4, 9, 9}, {2024, 4, 10, 10}};
-  for (const auto& [y, m, d, month] : cases) {
-    EXPECT_EQ(TabularHijriMonth(DaysFromCivil(y, m, d)), month) << y << '-' << m << '-' << d;
-  }
+      {622, 7, 18, 0}, {622, 7, 19, 1}, {1970, 1, 1, 10}};
+  for (const auto& [y, m, d, month] : cases)
+    EXPECT_EQ(TabularHijriMonth(DaysFromCivil(y, m, d)), month);
 }
 
 }  // namespace

@@ -65,10 +65,8 @@ TEST(TimesOptions, GoodArgumentsOrTheExactErrorLine) {
       {{"--month", "2000-03", "--date", "2000-03-01"}, "--month: not with --date"},
       {{"--month", "2000-03", "--json"}, "--month: not with --json, --qiblah or --dump-prefs"},
       // What only the precise methods have.
-      {{"--isha-minutes", "90"}, "--isha-minutes: not with the classic method (see --method)"},
       {{"--method", "classic", "--rounding", "up"},
        "--rounding: not with the classic method (see --method)"},
-      {{"--high-latitude", "angle"}, "--high-latitude: not with the classic method (see --method)"},
       {{"--method", "qatar", "--isha-minutes", "80", "--isha", "17"},
        "--isha-minutes: not with --isha"},
       {{"--method", "custom", "--isha-minutes=240", "--rounding=up", "--high-latitude=seventh",
@@ -97,14 +95,6 @@ TEST(TimesOptions, AcceptedValuesAreKeptAsGiven) {
       ParseTimesOptions({"--month", "2100-02", "--ics", "-", "--fiqh", "hanafi"}).options;
   EXPECT_EQ(std::make_tuple(month.month->year, month.month->month, *month.icsFile, *month.fiqh),
             std::make_tuple(int16_t{2100}, int16_t{2}, std::string("-"), 1));
-  const auto method = ParseTimesOptions({"--fajr", "17.75", "--method", "tehran", "--adjust",
-                                         "maghrib=-3,fajr=+2,maghrib=+30", "--rounding", "truncate",
-                                         "--high-latitude", "middle", "--list-methods"})
-                          .options;
-  EXPECT_EQ(std::make_tuple(*method.fajrAngle, *method.method, *method.adjustments,
-                            *method.rounding, *method.highLatitude, method.listMethods),
-            std::make_tuple(17.75, MethodId::kTehran, std::array<int32_t, 6>{2, 0, 0, 0, 30, 0},
-                            Rounding::kTruncate, HighLatitudeRule::kMiddleOfNight, true));
 }
 
 }  // namespace
