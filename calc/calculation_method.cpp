@@ -1,6 +1,7 @@
 #include "calc/calculation_method.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace kestrivane {
 
@@ -26,79 +27,62 @@ std::optional<Enum> Named(const std::string_view (&names)[N], std::string_view n
   return static_cast<Enum>(found - std::begin(names));
 }
 
-CalculationMethod ByAngles(MethodId id, double fajr, double isha, int32_t zuhrAdjustment = 1) {
-  CalculationMethod m;
-  m.id = id;
-  m.fajrAngle = fajr;
-  m.ishaAngle = isha;
-  m.methodAdjustments[Zuhr] = zuhrAdjustment;
-  return m;
-}
+// One authority's parameters; the rows below are in MethodId order.
+struct MethodRow {
+  double fajr;
+  double isha;
+  int32_t ishaMinutes;
+  int32_t ishaMinutesInRamadan;
+  double maghrib;
+  bool seasonal;
+  std::array<int32_t, kPrayerCount> adjustments;  // Fajr, Shurooq, Zuhr, Asr, Maghrib, 'Isha
+  Rounding rounding;
+};
 
-// Shurooq, Zuhr, Asr and Maghrib moved by whole minutes.
-CalculationMethod Adjusted(CalculationMethod m, int32_t shurooq, int32_t zuhr, int32_t asr,
-                           int32_t maghrib) {
-  m.methodAdjustments = {0, shurooq, zuhr, asr, maghrib, 0};
-  return m;
-}
+constexpr Rounding kNearest = Rounding::kNearest;
+constexpr std::array<int32_t, kPrayerCount> kZuhrPlusOne = {0, 0, 1, 0, 0, 0};
+
+// clang-format off
+constexpr MethodRow kMethodRows[] = {
+    {18,   18,   0,  0,   0,   false, {},                   Rounding::kTruncate},  // classic
+    {18,   17,   0,  0,   0,   false, kZuhrPlusOne,         kNearest},  // Muslim World League
+    {19.5, 17.5, 0,  0,   0,   false, kZuhrPlusOne,         kNearest},  // Egyptian
+    {18,   18,   0,  0,   0,   false, kZuhrPlusOne,         kNearest},  // Karachi
+    {15,   15,   0,  0,   0,   false, kZuhrPlusOne,         kNearest},  // North America
+    {18.5, 0,    90, 120, 0,   false, {},                   kNearest},  // Umm al-Qura
+    {18.2, 18.2, 0,  0,   0,   false, {0, -3, 3, 3, 3, 0},  kNearest},  // Dubai
+    {18,   0,    90, 0,   0,   false, {},                   kNearest},  // Qatar
+    {18,   17.5, 0,  0,   0,   false, {},                   kNearest},  // Kuwait
+    {20,   18,   0,  0,   0,   false, kZuhrPlusOne,         Rounding::kUp},  // Singapore
+    {18,   17,   0,  0,   0,   false, {0, -7, 5, 4, 7, 0},  kNearest},  // Turkey
+    {19,   17,   0,  0,   0,   false, {0, -3, 5, 0, 5, 0},  kNearest},  // Morocco
+    {17.7, 14,   0,  0,   4.5, false, {},                   kNearest},  // Tehran
+    {18,   18,   0,  0,   0,   true,  {0, 0, 5, 0, 3, 0},   kNearest},  // Moonsighting Committee
+    {18,   18,   0,  0,   0,   false, {},                   kNearest},  // custom
+};
+// clang-format on
+static_assert(std::size(kMethodRows) == std::size(kMethodNames));
 
 }  // namespace
 
 CalculationMethod MethodFor(MethodId id, double classicFajrAngle, double classicIshaAngle) {
-  using M = MethodId;
-  switch (id) {
-    case M::kClassic: {
-      CalculationMethod m = ByAngles(id, classicFajrAngle, classicIshaAngle, 0);
-      m.rounding = Rounding::kTruncate;
-      m.highLatitude = HighLatitudeRule::kSeventhOfNight;
-      return m;
-    }
-    case M::kMuslimWorldLeague:
-      return ByAngles(id, 18, 17);
-    case M::kEgyptian:
-      return ByAngles(id, 19.5, 17.5);
-    case M::kKarachi:
-      return ByAngles(id, 18, 18);
-    case M::kNorthAmerica:
-      return ByAngles(id, 15, 15);
-    case M::kUmmAlQura: {
-      CalculationMethod m = ByAngles(id, 18.5, 0, 0);
-      m.ishaMinutes = 90;
-      m.ishaMinutesInRamadan = 120;
-      return m;
-    }
-    case M::kDubai:
-      return Adjusted(ByAngles(id, 18.2, 18.2), -3, 3, 3, 3);
-    case M::kQatar: {
-      CalculationMethod m = ByAngles(id, 18, 0, 0);
-      m.ishaMinutes = 90;
-      return m;
-    }
-    case M::kKuwait:
-      return ByAngles(id, 18, 17.5, 0);
-    case M::kSingapore: {
-      CalculationMethod m = ByAngles(id, 20, 18);
-      m.rounding = Rounding::kUp;
-      return m;
-    }
-    case M::kTurkey:
-      return Adjusted(ByAngles(id, 18, 17), -7, 5, 4, 7);
-    case M::kMorocco:
-      return Adjusted(ByAngles(id, 19, 17), -3, 5, 0, 5);
-    case M::kTehran: {
-      CalculationMethod m = ByAngles(id, 17.7, 14, 0);
-      m.maghribAngle = 4.5;
-      return m;
-    }
-    case M::kMoonsightingCommittee: {
-      CalculationMethod m = Adjusted(ByAngles(id, 18, 18), 0, 5, 0, 3);
-      m.seasonalTwilight = true;
-      return m;
-    }
-    case M::kCustom:
-      break;
+  const MethodRow& row = kMethodRows[static_cast<std::size_t>(id)];
+  CalculationMethod m;
+  m.id = id;
+  m.fajrAngle = row.fajr;
+  m.ishaAngle = row.isha;
+  m.ishaMinutes = row.ishaMinutes;
+  m.ishaMinutesInRamadan = row.ishaMinutesInRamadan;
+  m.maghribAngle = row.maghrib;
+  m.seasonalTwilight = row.seasonal;
+  m.methodAdjustments = row.adjustments;
+  m.rounding = row.rounding;
+  if (id == MethodId::kClassic) {
+    m.fajrAngle = classicFajrAngle;
+    m.ishaAngle = classicIshaAngle;
+    m.highLatitude = HighLatitudeRule::kSeventhOfNight;
   }
-  return ByAngles(M::kCustom, 18, 18, 0);
+  return m;
 }
 
 std::span<const std::string_view> MethodNames() { return kMethodNames; }
