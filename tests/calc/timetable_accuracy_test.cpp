@@ -77,7 +77,6 @@ TEST(TimetableAccuracy, AuthoritiesTimetablesWithinAMinute) {
     std::ifstream in(entry.path());
     const std::string json{std::istreambuf_iterator<char>(in), {}};
     const std::string name = entry.path().stem().string();
-    SCOPED_TRACE(name);
     const std::optional<MethodId> id = methodNamed(JsonValue(json, "method"));
     ASSERT_TRUE(id);
     CalculationMethod method = MethodFor(*id);
