@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "calc/conversions.h"
+#include "calc/method_times.h"
 #include "calc/prayer_calculator.h"
 #include "calc/qiblah.h"
 
@@ -39,6 +40,24 @@ void BM_PrayerCalculatorYear(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * 366);
 }
 BENCHMARK(BM_PrayerCalculatorYear)->Unit(benchmark::kMicrosecond);
+
+// A day's six times by an authority's method; a new date each time, so the
+// solar library's cache of its last days never serves.
+void BM_MethodTimesOneDay(benchmark::State& state) {
+  const CalculationMethod method = MethodFor(static_cast<MethodId>(state.range(0)));
+  const Observer observer{kLatitude, kLongitude, 5.0, 550.0};
+  int64_t day = DaysFromCivil(2024, 1, 1);
+  for (auto _ : state) {
+    const CivilDay date = CivilFromDays(day++);
+    benchmark::DoNotOptimize(ComputeMethodTimes(method, observer, 1, date, 0));
+  }
+  state.SetLabel(std::string(MethodName(method.id)));
+}
+BENCHMARK(BM_MethodTimesOneDay)
+    ->Arg(static_cast<int>(MethodId::kMuslimWorldLeague))
+    ->Arg(static_cast<int>(MethodId::kUmmAlQura))
+    ->Arg(static_cast<int>(MethodId::kTehran))
+    ->Arg(static_cast<int>(MethodId::kMoonsightingCommittee));
 
 void BM_QiblahDirection(benchmark::State& state) {
   double latitude = kLatitude;

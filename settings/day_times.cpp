@@ -1,6 +1,6 @@
 #include "settings/day_times.h"
 
-#include "calc/prayer_calculator.h"
+#include "calc/method_times.h"
 
 namespace kestrivane {
 
@@ -11,16 +11,25 @@ int32_t DaylightSavingOn(const CLocation& location, const CivilDay& date) {
   return rule.IsDst(date.year, date.month, date.day, weekday) ? 1 : 0;
 }
 
+CalculationMethod ClassicMethod(const CPreferences& preferences) {
+  // The same conversion as the preferences' radians, so classic stays bit for bit.
+  return MethodFor(MethodId::kClassic,
+                   static_cast<double>(static_cast<uint32_t>(preferences.m_nFajrAngle)),
+                   static_cast<double>(static_cast<uint32_t>(preferences.m_nIshaAngle)));
+}
+
+PrayerTimes ComputePrayerTimes(const CLocation& location, const CPreferences& preferences,
+                               const CalculationMethod& method, const CivilDay& date,
+                               int32_t daylightSaving) {
+  const Observer observer{location.GetLatitudeRadians(), location.GetLongitudeRadians(),
+                          location.m_dTimeZone, static_cast<double>(location.m_nAltitude)};
+  return ComputeMethodTimes(method, observer, preferences.m_nFiqh, date, daylightSaving);
+}
+
 PrayerTimes ComputePrayerTimes(const CLocation& location, const CPreferences& preferences,
                                const CivilDay& date, int32_t daylightSaving) {
-  PrayerTimes times;
-  PrayerCalculator(times, location.GetLatitudeRadians(), location.GetLongitudeRadians(),
-                   location.m_dTimeZone, static_cast<double>(location.m_nAltitude),
-                   preferences.m_nFiqh, preferences.GetFajrAngleRadians(),
-                   preferences.GetIshaAngleRadians(), static_cast<int16_t>(date.year),
-                   static_cast<int16_t>(date.month), static_cast<int16_t>(date.day),
-                   daylightSaving);
-  return times;
+  return ComputePrayerTimes(location, preferences, ClassicMethod(preferences), date,
+                            daylightSaving);
 }
 
 PrayerTimes ComputePrayerTimes(const CLocation& location, const CPreferences& preferences,

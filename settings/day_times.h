@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "calc/calculation_method.h"
 #include "calc/calendar.h"
 #include "calc/prayer_times.h"
 #include "settings/location.h"
@@ -16,7 +17,16 @@ namespace kestrivane {
 // on `date`, whose own weekday decides a weekday rule; otherwise 0.
 int32_t DaylightSavingOn(const CLocation& location, const CivilDay& date);
 
-// The six times of `date`, with daylight saving as given.
+// The program's own arithmetic with the preferences' angles.
+CalculationMethod ClassicMethod(const CPreferences& preferences);
+
+// The six times of `date` by `method`, with daylight saving as given; the
+// Asr school is the preferences'. Every other form below comes here.
+PrayerTimes ComputePrayerTimes(const CLocation& location, const CPreferences& preferences,
+                               const CalculationMethod& method, const CivilDay& date,
+                               int32_t daylightSaving);
+
+// The same by the classic method.
 PrayerTimes ComputePrayerTimes(const CLocation& location, const CPreferences& preferences,
                                const CivilDay& date, int32_t daylightSaving);
 

@@ -54,6 +54,12 @@ std::string DayMark(int32_t day) {
 
 std::vector<TimetableDay> ComputeMonth(const CLocation& location, const CPreferences& preferences,
                                        int16_t year, int16_t month) {
+  return ComputeMonth(location, preferences, ClassicMethod(preferences), year, month);
+}
+
+std::vector<TimetableDay> ComputeMonth(const CLocation& location, const CPreferences& preferences,
+                                       const CalculationMethod& method, int16_t year,
+                                       int16_t month) {
   std::vector<TimetableDay> days;
   if (!IsMonth(month)) {
     return days;
@@ -63,7 +69,7 @@ std::vector<TimetableDay> ComputeMonth(const CLocation& location, const CPrefere
     d.day = i;
     const CivilDay date{year, month, i};
     d.daylightSaving = DaylightSavingOn(location, date);
-    d.times = ComputePrayerTimes(location, preferences, date, d.daylightSaving);
+    d.times = ComputePrayerTimes(location, preferences, method, date, d.daylightSaving);
     days.push_back(d);
   }
   return days;
@@ -93,9 +99,14 @@ std::string FormatTimetableText(const std::string& city, int16_t year, int16_t m
 }
 
 std::string BuildTimetableText(const CLocation& location, const CPreferences& preferences,
-                               int16_t year, int16_t month) {
+                               const CalculationMethod& method, int16_t year, int16_t month) {
   return FormatTimetableText(StoredToText(location.m_strCity), year, month,
-                             ComputeMonth(location, preferences, year, month));
+                             ComputeMonth(location, preferences, method, year, month));
+}
+
+std::string BuildTimetableText(const CLocation& location, const CPreferences& preferences,
+                               int16_t year, int16_t month) {
+  return BuildTimetableText(location, preferences, ClassicMethod(preferences), year, month);
 }
 
 }  // namespace kestrivane

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/calculation_method.h"
 #include "calc/prayer_times.h"
 #include "settings/location.h"
 #include "settings/preferences.h"
@@ -34,6 +35,10 @@ struct TimetableDay {
 // Every day of the month, computed as the day display computes today's
 // times. A month outside 1..12 gives no days.
 std::vector<TimetableDay> ComputeMonth(const CLocation& location, const CPreferences& preferences,
+                                       const CalculationMethod& method, int16_t year,
+                                       int16_t month);
+// The same by the classic method.
+std::vector<TimetableDay> ComputeMonth(const CLocation& location, const CPreferences& preferences,
                                        int16_t year, int16_t month);
 
 // Header, rows and footer; no line break after the footer. A month outside
@@ -44,6 +49,8 @@ std::string FormatTimetableText(const std::string& city, int16_t year, int16_t m
 
 // ComputeMonth and FormatTimetableText for the location's city, as UTF-8
 // text (settings/stored_text.h) like the rest of the page.
+std::string BuildTimetableText(const CLocation& location, const CPreferences& preferences,
+                               const CalculationMethod& method, int16_t year, int16_t month);
 std::string BuildTimetableText(const CLocation& location, const CPreferences& preferences,
                                int16_t year, int16_t month);
 

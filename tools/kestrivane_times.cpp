@@ -24,8 +24,12 @@ constexpr const char* kUsage =
     "                        [--tz HOURS] [--alt METRES] [--fiqh shafii|hanafi]\n"
     "                        [--fajr DEG] [--isha DEG] [--dst] [--24h] [--json]\n"
     "                        [--qiblah] [--prefs FILE] [--dump-prefs FILE] [--version]\n"
+    "                        [--method NAME] [--isha-minutes N] [--adjust PRAYER=MIN,...]\n"
+    "                        [--rounding truncate|nearest|up] [--high-latitude "
+    "seventh|middle|angle]\n"
     "       kestrivane-times --month YYYY-MM [--crlf] [--ics FILE | --pdf FILE]\n"
-    "                        [location and preference options] [--prefs FILE]\n";
+    "                        [location, preference and method options] [--prefs FILE]\n"
+    "       kestrivane-times --list-methods\n";
 
 // The settings are only read here; nothing is reported through it.
 class SilentReporter : public kestrivane::SettingsReporter {
@@ -61,8 +65,8 @@ int RunMonth(const kestrivane::TimesOptions& options, const kestrivane::CLocatio
   const YearMonth month = *options.month;
   const TimesSettings settings =
       ResolveSettings(options, {month.year, month.month, 1}, location, preferences);
-  const std::string text =
-      BuildTimetableText(settings.location, settings.preferences, month.year, month.month);
+  const std::string text = BuildTimetableText(settings.location, settings.preferences,
+                                              settings.method, month.year, month.month);
   std::string error;
   if (options.pdfFile) {
     return WriteTimetablePdf(*options.pdfFile, text, ComputeQiblah(settings), error) ? 0
@@ -74,7 +78,8 @@ int RunMonth(const kestrivane::TimesOptions& options, const kestrivane::CLocatio
   }
   // The whole calendar first: a refused one leaves the file as it was.
   std::ostringstream ics;
-  if (!WriteMonthCalendar(ics, settings.location, settings.preferences, month, UtcStamp(), error)) {
+  if (!WriteMonthCalendar(ics, settings.location, settings.preferences, settings.method, month,
+                          UtcStamp(), error)) {
     return Fail(error);
   }
   if (*options.icsFile == "-") {
@@ -99,6 +104,10 @@ int main(int argc, char** argv) {
   if (options.help) {
     std::cout << kUsage;
     return 0;
+  }
+  if (options.listMethods) {
+    WriteMethodList(std::cout);
+    return std::cout.good() ? 0 : 1;
   }
   if (options.version) {
     std::cout << "kestrivane-times " << kVersionString << '\n';

@@ -123,8 +123,8 @@ std::string IcsText(const std::string& bytes) {
 }
 
 bool WriteMonthCalendar(std::ostream& out, const CLocation& location,
-                        const CPreferences& preferences, const YearMonth& month,
-                        const std::string& stamp, std::string& error) {
+                        const CPreferences& preferences, const CalculationMethod& method,
+                        const YearMonth& month, const std::string& stamp, std::string& error) {
   int64_t zone = 0;
   if (!ZoneMinutes(location.m_dTimeZone, zone)) {
     error = "the location's time zone is not a UTC offset; no calendar written";
@@ -142,7 +142,8 @@ bool WriteMonthCalendar(std::ostream& out, const CLocation& location,
   line("METHOD:PUBLISH");
   line("X-WR-CALNAME:" + IcsText(CalendarName(location, month)));
   const std::string place = IcsText(PlaceName(location));
-  for (const TimetableDay& d : ComputeMonth(location, preferences, month.year, month.month)) {
+  for (const TimetableDay& d :
+       ComputeMonth(location, preferences, method, month.year, month.month)) {
     for (int prayer = Fajr; prayer <= Isha; ++prayer) {
       const UtcMinute utc =
           LocalToUtc(month.year, month.month, d.day, d.times[prayer].hour, d.times[prayer].minute,

@@ -48,7 +48,7 @@ std::string IcsText(const std::string& bytes);
 // (YYYYMMDDTHHMMSSZ). False, with nothing written, when the zone cannot be
 // a UTC offset.
 bool WriteMonthCalendar(std::ostream& out, const CLocation& location,
-                        const CPreferences& preferences, const YearMonth& month,
-                        const std::string& stamp, std::string& error);
+                        const CPreferences& preferences, const CalculationMethod& method,
+                        const YearMonth& month, const std::string& stamp, std::string& error);
 
 }  // namespace kestrivane

@@ -10,6 +10,7 @@
 #include "calc/conversions.h"
 #include "platform/plain_text.h"
 #include "timetable/timetable_text.h"
+#include "tools/prayer_names.h"
 
 namespace kestrivane {
 
@@ -43,10 +44,46 @@ std::optional<double> ParseDecimal(std::string_view text) {
   return negative ? -value : value;
 }
 
-std::optional<int32_t> ParseAngle(std::string_view text) {
-  const auto value = ParseWhole(text);
+// Unsigned, at most nine characters.
+std::optional<double> ParseAngle(std::string_view text) {
+  if (text.size() > 9 || text.empty() || !std::isdigit(static_cast<unsigned char>(text[0]))) {
+    return std::nullopt;
+  }
+  const auto value = ParseDecimal(text);
   if (!value || *value < 11 || *value > 24) return std::nullopt;
   return value;
+}
+
+// prayer=MINUTES[,prayer=MINUTES...], minutes with an optional sign.
+std::optional<std::array<int32_t, kPrayerCount>> ParseAdjustments(std::string_view text) {
+  std::array<int32_t, kPrayerCount> minutes{};
+  while (true) {
+    const auto comma = text.find(',');
+    const std::string_view item = text.substr(0, comma);
+    const auto eq = item.find('=');
+    if (eq == std::string_view::npos) return std::nullopt;
+    const auto* name =
+        std::find_if(std::begin(kPrayerNames), std::end(kPrayerNames),
+                     [&](const PrayerName& p) { return item.substr(0, eq) == p.key; });
+    std::string_view number = item.substr(eq + 1);
+    const bool negative = !number.empty() && number[0] == '-';
+    if (!number.empty() && (negative || number[0] == '+')) number.remove_prefix(1);
+    const auto value = number.size() <= 2 ? ParseWhole(number) : std::nullopt;
+    if (name == std::end(kPrayerNames) || !value || *value > kMaxAdjustment) return std::nullopt;
+    minutes[static_cast<std::size_t>(name - std::begin(kPrayerNames))] =
+        negative ? -*value : *value;
+    if (comma == std::string_view::npos) return minutes;
+    text.remove_prefix(comma + 1);
+  }
+}
+
+std::string MethodNameList() {
+  std::string list;
+  for (const std::string_view name : MethodNames()) {
+    list += list.empty() ? "" : ", ";
+    list += name;
+  }
+  return list;
 }
 
 // YYYY-MM-DD, a real date in the years 1 to 9999.
@@ -97,11 +134,13 @@ ParsedTimesOptions ParseTimesOptions(const std::vector<std::string>& arguments) 
   TimesOptions& o = parsed.options;
 
   const std::map<std::string, bool*> switches = {
-      {"--dst", &o.daylightSaving}, {"--24h", &o.use24Hour},   {"--json", &o.json},
-      {"--qiblah", &o.qiblah},      {"--version", &o.version}, {"--help", &o.help},
-      {"--crlf", &o.crlf},
+      {"--dst", &o.daylightSaving}, {"--24h", &o.use24Hour},
+      {"--json", &o.json},          {"--qiblah", &o.qiblah},
+      {"--version", &o.version},    {"--help", &o.help},
+      {"--crlf", &o.crlf},          {"--list-methods", &o.listMethods},
   };
 
+  const std::string methodForm = "one of " + MethodNameList();
   // Each valued option: its allowed form for the error line, and a setter
   // that returns false when the value does not fit that form.
   struct Valued {
@@ -162,11 +201,30 @@ ParsedTimesOptions ParseTimesOptions(const std::vector<std::string>& arguments) 
           return true;
         }}},
       {"--fajr",
-       {"whole degrees from 11 to 24",
+       {"degrees from 11 to 24, decimals allowed",
         [&](const std::string& v) { return bool(o.fajrAngle = ParseAngle(v)); }}},
       {"--isha",
-       {"whole degrees from 11 to 24",
+       {"degrees from 11 to 24, decimals allowed",
         [&](const std::string& v) { return bool(o.ishaAngle = ParseAngle(v)); }}},
+      {"--method",
+       {methodForm.c_str(),
+        [&](const std::string& v) { return bool(o.method = MethodIdNamed(v)); }}},
+      {"--isha-minutes",
+       {"whole minutes from 1 to 240",
+        [&](const std::string& v) {
+          o.ishaMinutes = ParseWhole(v);
+          return o.ishaMinutes && *o.ishaMinutes >= 1 && *o.ishaMinutes <= 240;
+        }}},
+      {"--adjust",
+       {"prayer=MINUTES separated by commas, prayers fajr, shurooq, zuhr, asr, maghrib, isha, "
+        "minutes from -30 to +30",
+        [&](const std::string& v) { return bool(o.adjustments = ParseAdjustments(v)); }}},
+      {"--rounding",
+       {"truncate, nearest or up",
+        [&](const std::string& v) { return bool(o.rounding = RoundingNamed(v)); }}},
+      {"--high-latitude",
+       {"seventh, middle or angle",
+        [&](const std::string& v) { return bool(o.highLatitude = HighLatitudeRuleNamed(v)); }}},
   };
 
   for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -198,6 +256,17 @@ ParsedTimesOptions ParseTimesOptions(const std::vector<std::string>& arguments) 
       return parsed;
     }
   }
+
+  // The program's own arithmetic truncates, keeps its seventh of the night,
+  // and has 'Isha by angle only.
+  if (!o.method || *o.method == MethodId::kClassic) {
+    if (o.ishaMinutes) parsed.error = "--isha-minutes: not with the classic method (see --method)";
+    if (o.rounding) parsed.error = "--rounding: not with the classic method (see --method)";
+    if (o.highLatitude)
+      parsed.error = "--high-latitude: not with the classic method (see --method)";
+  }
+  if (o.ishaMinutes && o.ishaAngle) parsed.error = "--isha-minutes: not with --isha";
+  if (!parsed.ok()) return parsed;
 
   // A month has its own output and takes daylight saving from the rule day by day.
   if (!o.month) {

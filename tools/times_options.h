@@ -1,11 +1,13 @@
 #pragma once
 // Command line of kestrivane-times: parsing and validation, no output.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "calc/calculation_method.h"
 #include "calc/calendar.h"
 
 namespace kestrivane {
@@ -34,8 +36,13 @@ struct TimesOptions {
   std::optional<double> timeZone;
   std::optional<uint16_t> altitude;
   std::optional<int32_t> fiqh;
-  std::optional<int32_t> fajrAngle;
-  std::optional<int32_t> ishaAngle;
+  std::optional<double> fajrAngle;  // degrees, decimals allowed
+  std::optional<double> ishaAngle;
+  std::optional<MethodId> method;      // classic when absent
+  std::optional<int32_t> ishaMinutes;  // 'Isha this long after Maghrib instead of by angle
+  std::optional<std::array<int32_t, kPrayerCount>> adjustments;  // minutes per prayer
+  std::optional<Rounding> rounding;
+  std::optional<HighLatitudeRule> highLatitude;
   std::optional<YearMonth> month;      // the month's timetable instead of one day
   std::optional<std::string> icsFile;  // with month: the times as iCalendar, "-" = stdout
   std::optional<std::string> pdfFile;  // with month: the printed page as a PDF file
@@ -44,6 +51,7 @@ struct TimesOptions {
   bool use24Hour = false;
   bool json = false;
   bool qiblah = false;
+  bool listMethods = false;
   bool version = false;
   bool help = false;
 };

@@ -1,5 +1,6 @@
 #include "tools/times_report.h"
 
+#include <cmath>
 #include <cstdio>
 #include <ostream>
 
@@ -32,8 +33,24 @@ TimesSettings ResolveSettings(const TimesOptions& options, const CivilDay& today
   l.m_dTimeZone = options.timeZone.value_or(l.m_dTimeZone);
   l.m_nAltitude = options.altitude.value_or(l.m_nAltitude);
   CPreferences& p = s.preferences;
-  p.Set(p.m_nTimeFormat, options.fiqh.value_or(p.m_nFiqh),
-        options.fajrAngle.value_or(p.m_nFajrAngle), options.ishaAngle.value_or(p.m_nIshaAngle));
+  // Whole angles also go where the settings file keeps them.
+  const auto whole = [](const std::optional<double>& angle, int32_t stored) {
+    return angle && *angle == std::floor(*angle) ? static_cast<int32_t>(*angle) : stored;
+  };
+  p.Set(p.m_nTimeFormat, options.fiqh.value_or(p.m_nFiqh), whole(options.fajrAngle, p.m_nFajrAngle),
+        whole(options.ishaAngle, p.m_nIshaAngle));
+
+  CalculationMethod& m = s.method;
+  m = options.method ? MethodFor(*options.method) : ClassicMethod(p);
+  m.fajrAngle = options.fajrAngle.value_or(m.fajrAngle);
+  if (options.ishaAngle || options.ishaMinutes) {
+    m.ishaAngle = options.ishaAngle.value_or(m.ishaAngle);
+    m.ishaMinutes = options.ishaMinutes.value_or(0);
+    m.ishaMinutesInRamadan = 0;
+  }
+  m.adjustments = options.adjustments.value_or(m.adjustments);
+  m.rounding = options.rounding.value_or(m.rounding);
+  m.highLatitude = options.highLatitude.value_or(m.highLatitude);
 
   s.daylightSaving = options.daylightSaving ? 1 : DaylightSavingOn(l, s.date);
   s.use24Hour = options.use24Hour || p.m_nTimeFormat != 0;
@@ -41,7 +58,7 @@ TimesSettings ResolveSettings(const TimesOptions& options, const CivilDay& today
 }
 
 PrayerTimes ComputeTimes(const TimesSettings& s) {
-  return ComputePrayerTimes(s.location, s.preferences, s.date, s.daylightSaving);
+  return ComputePrayerTimes(s.location, s.preferences, s.method, s.date, s.daylightSaving);
 }
 
 double ComputeQiblah(const TimesSettings& s) {
@@ -83,6 +100,43 @@ void WritePlainQiblah(std::ostream& out, double qiblah) {
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.4f %d\n", degrees, TruncateToInt32(degrees + 0.5));
   out << buffer;
+}
+
+void WriteMethodList(std::ostream& out) {
+  char buffer[64];
+  for (std::size_t i = 0; i < MethodNames().size(); ++i) {
+    const CalculationMethod m = MethodFor(static_cast<MethodId>(i));
+    std::string line(MethodNames()[i]);
+    if (m.id == MethodId::kClassic) {
+      line += ": the program's own arithmetic, fajr and isha angles from the settings file";
+    } else {
+      std::snprintf(buffer, sizeof buffer, ": fajr %g", m.fajrAngle);
+      line += buffer;
+      if (m.ishaMinutes != 0) {
+        std::snprintf(buffer, sizeof buffer, ", isha %d minutes after maghrib", m.ishaMinutes);
+      } else {
+        std::snprintf(buffer, sizeof buffer, ", isha %g", m.ishaAngle);
+      }
+      line += buffer;
+      if (m.ishaMinutesInRamadan != 0) {
+        std::snprintf(buffer, sizeof buffer, " (%d in Ramadan)", m.ishaMinutesInRamadan);
+        line += buffer;
+      }
+      if (m.maghribAngle != 0) {
+        std::snprintf(buffer, sizeof buffer, ", maghrib %g", m.maghribAngle);
+        line += buffer;
+      }
+      if (m.seasonalTwilight) line += ", seasonal twilight limit";
+    }
+    for (int prayer = Fajr; prayer <= Isha; ++prayer) {
+      if (m.methodAdjustments[prayer] == 0) continue;
+      std::snprintf(buffer, sizeof buffer, ", %s %+d", kPrayerNames[prayer].key,
+                    m.methodAdjustments[prayer]);
+      line += buffer;
+    }
+    out << line << ", rounding " << RoundingName(m.rounding) << ", high latitude "
+        << HighLatitudeRuleName(m.highLatitude) << '\n';
+  }
 }
 
 }  // namespace kestrivane

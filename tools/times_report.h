@@ -18,6 +18,7 @@ struct TimesSettings {
   CivilDay date;
   CLocation location;
   CPreferences preferences;
+  CalculationMethod method;  // classic carries the preferences' angles
   int32_t daylightSaving = 0;
   bool use24Hour = false;
 };
@@ -36,5 +37,7 @@ double ComputeQiblah(const TimesSettings& settings);
 void WritePlainTimes(std::ostream& out, const PrayerTimes& times, bool use24Hour);
 void WriteJson(std::ostream& out, const CivilDay& date, const PrayerTimes& times, double qiblah);
 void WritePlainQiblah(std::ostream& out, double qiblah);
+// --list-methods: one line per method, its name and its parameters.
+void WriteMethodList(std::ostream& out);
 
 }  // namespace kestrivane

@@ -25,6 +25,13 @@ expect() {
 expect 0 '{"date":"2000-03-15","fajr":"04:56","shurooq":"06:15","zuhr":"12:16","asr":"15:40","maghrib":"18:18","isha":"19:37","qiblah":256.0433}' '' \
   --json --date 2000-03-15 --fiqh shafii
 expect 0 '256.0433 256' '' --qiblah
+# Classic with the user's minutes, across the hour.
+expect 0 '{"date":"2000-03-15","fajr":"04:26","shurooq":"06:15","zuhr":"12:16","asr":"15:40","maghrib":"18:18","isha":"20:07","qiblah":256.0433}' '' \
+  --json --date 2000-03-15 --fiqh shafii --adjust fajr=-30,isha=+30
+# Makkah's official times of that day, by the Umm al-Qura method.
+expect 0 '{"date":"2016-01-05","fajr":"05:38","shurooq":"07:00","zuhr":"12:26","asr":"15:31","maghrib":"17:52","isha":"19:22","qiblah":222.9534}' '' \
+  --json --date 2016-01-05 --lat 21:26N --lon 39:50E --tz 3 --alt 0 --fiqh shafii --method umm-al-qura
+[ "$("$bin" --month 2024-03 --method morocco)" != "$("$bin" --month 2024-03)" ] || fail "--month ignores --method"
 expect 2 '' "kestrivane-times: --date: '24-01-01' is not valid; expected YYYY-MM-DD, a real date in the years 1 to 9999" \
   --date 24-01-01
 expect 2 '' "kestrivane-times: unknown argument '--\\x1b]0;pwned\\x07\\n' (see --help)" $'--\e]0;pwned\a\n'

@@ -12,6 +12,7 @@
 #include <tuple>
 #include <vector>
 
+#include "settings/day_times.h"
 #include "timetable/timetable_text.h"
 
 namespace kestrivane {
@@ -30,7 +31,8 @@ TEST(MonthCalendar, EventsAreTheTimetableTimesInUtc) {
   newYork.m_dstRule.m_wStart |= CDstRule::kObserves;
   std::ostringstream out;
   std::string error;
-  ASSERT_TRUE(WriteMonthCalendar(out, newYork, {}, {2026, 3}, "20260101T000000Z", error));
+  ASSERT_TRUE(WriteMonthCalendar(out, newYork, {}, ClassicMethod({}), {2026, 3}, "20260101T000000Z",
+                                 error));
   std::map<std::string, std::vector<std::string>> p;  // each property by name, in order
   std::istringstream lines(Unfold(out.str()));
   for (std::string line; std::getline(lines, line);) {
@@ -100,7 +102,8 @@ TEST(MonthCalendar, AZoneNoClockHasWritesNothing) {
     location.m_dTimeZone = zone;
     std::ostringstream out;
     std::string error;
-    EXPECT_FALSE(WriteMonthCalendar(out, location, CPreferences(), {2000, 3}, "", error));
+    EXPECT_FALSE(
+        WriteMonthCalendar(out, location, CPreferences(), ClassicMethod({}), {2000, 3}, "", error));
     EXPECT_EQ(out.str() + error,
               "the location's time zone is not a UTC offset; no calendar written");
   }

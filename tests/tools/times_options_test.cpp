@@ -14,7 +14,7 @@ namespace {
 
 TEST(TimesOptions, RefusedValuesNameTheOptionAndItsForm) {
   const std::string date = "YYYY-MM-DD, a real date in the years 1 to 9999";
-  const std::string angle = "whole degrees from 11 to 24";
+  const std::string angle = "degrees from 11 to 24, decimals allowed";
   // clang-format off
   const std::tuple<std::string, std::vector<std::string>, std::string> cases[] = {
       {"--date", {"24-01-01", "2001-02-29", "0000-01-01", "2000-1-01", "+200-01-01", "2000-01-1 "}, date},
@@ -28,7 +28,16 @@ TEST(TimesOptions, RefusedValuesNameTheOptionAndItsForm) {
       {"--fiqh", {"maliki"}, "shafii or hanafi"},
       {"--month", {"1899-12", "2101-01", "2000-13", "2000-00", "2000-+1", "02000-1"},
        "YYYY-MM, a year from 1900 to 2100 and a month from 01 to 12"},
-      {"--prefs", {""}, "a settings file name"}};
+      {"--prefs", {""}, "a settings file name"},
+      {"--method", {"Kuwait", "mwl", ""}, "one of classic, muslim-world-league, egyptian, karachi, "
+       "north-america, umm-al-qura, dubai, qatar, kuwait, singapore, turkey, morocco, tehran, "
+       "moonsighting-committee, custom"},
+      {"--isha-minutes", {"0", "241", "-5"}, "whole minutes from 1 to 240"},
+      {"--adjust", {"fajr=31", "isha=-31", "fajr=+2,", "dhuhr=1", "fajr", "fajr=+", "asr=--1"},
+       "prayer=MINUTES separated by commas, prayers fajr, shurooq, zuhr, asr, maghrib, isha, "
+       "minutes from -30 to +30"},
+      {"--rounding", {"round"}, "truncate, nearest or up"},
+      {"--high-latitude", {"seventh-of-night"}, "seventh, middle or angle"}};
   // clang-format on
   for (const auto& [option, values, form] : cases) {
     for (const std::string& value : values) {
@@ -55,6 +64,14 @@ TEST(TimesOptions, GoodArgumentsOrTheExactErrorLine) {
       {{"--month", "2000-03", "--pdf", "a", "--ics", "b"}, "--pdf: not with --ics"},
       {{"--month", "2000-03", "--date", "2000-03-01"}, "--month: not with --date"},
       {{"--month", "2000-03", "--json"}, "--month: not with --json, --qiblah or --dump-prefs"},
+      // What only the precise methods have.
+      {{"--method", "classic", "--rounding", "up"},
+       "--rounding: not with the classic method (see --method)"},
+      {{"--method", "qatar", "--isha-minutes", "80", "--isha", "17"},
+       "--isha-minutes: not with --isha"},
+      {{"--method", "custom", "--isha-minutes=240", "--rounding=up", "--high-latitude=seventh",
+        "--adjust", "shurooq=-30,isha=30", "--month", "2000-03"},
+       ""},
       {{"--month", "2000-03", "--dst"},
        "--dst: not with --month, where the location's daylight-saving rule decides"},
   };

@@ -26,6 +26,20 @@ TEST(TimesReport, OptionsOverrideTheFileAndTheRuleDecidesDaylightSaving) {
   EXPECT_EQ(std::make_tuple(s.location.m_dTimeZone, s.preferences.m_nFajrAngle,
                             s.preferences.m_nIshaAngle, s.preferences.m_nFiqh, s.use24Hour),
             std::make_tuple(-4.0, 16, 20, 0, true));
+  EXPECT_EQ(s.method, MethodFor(MethodId::kClassic, 16, 20));
+
+  // An angle for 'Isha replaces the method's minutes; a decimal one stays
+  // out of the settings file.
+  TimesOptions m;
+  m.method = MethodId::kUmmAlQura;
+  m.ishaAngle = 17.5;
+  m.fajrAngle = 19;
+  const TimesSettings t = ResolveSettings(m, {2026, 4, 4}, location, preferences);
+  EXPECT_EQ(std::make_tuple(t.method.id, t.method.fajrAngle, t.method.ishaAngle,
+                            t.method.ishaMinutes, t.method.ishaMinutesInRamadan,
+                            t.preferences.m_nFajrAngle, t.preferences.m_nIshaAngle),
+            std::make_tuple(MethodId::kUmmAlQura, 19.0, 17.5, 0, 0, 19, 15));
+
   // clang-format off
   const std::tuple<CivilDay, bool, int32_t> cases[] = {
       {{2026, 4, 4}, false, 1}, {{2026, 4, 5}, false, 0}, {{2026, 10, 3}, false, 0},
