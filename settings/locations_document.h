@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "settings/extra_settings.h"
 #include "settings/location.h"
 #include "settings/preferences.h"
 #include "settings/settings_reporter.h"
@@ -63,6 +64,7 @@ class CLocations {
 
   CLocation m_location;
   CPreferences m_preferences;
+  ExtraSettings m_extra;  // Kestrivane.ini
   SettingsLoadReport m_loadReport;  // of the last load, also one cut short
 
  private:
