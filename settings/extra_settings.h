@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "calc/calculation_method.h"
 #include "calc/prayer_times.h"
@@ -30,5 +32,19 @@ struct ExtraSettings {
 
   friend bool operator==(const ExtraSettings&, const ExtraSettings&) = default;
 };
+
+// Kestrivane.ini's text. Classic keeps only the user's adjustments: its
+// angles are Prefs.dat's, and its arithmetic neither rounds nor takes a
+// high-latitude rule. Angles keep their decimals exactly.
+std::string ExtraSettingsToIni(const ExtraSettings& settings);
+
+struct ParsedExtraSettings {
+  ExtraSettings settings;  // ExtraSettings{} when refused
+  std::string error;       // why the text was refused; empty when read
+};
+
+// Every value the text form holds must be there and in its range, or the
+// text is refused; other sections and keys are passed over.
+ParsedExtraSettings ExtraSettingsFromIni(std::string_view text);
 
 }  // namespace kestrivane

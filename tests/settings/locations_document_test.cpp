@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include <functional>
 #include <iterator>
 #include <new>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -272,6 +274,84 @@ TEST(Document, OpensOrReportsAndNeverBreaksWhatItCannotReplace) {
     const CAlarmTable& alarms = doc.m_preferences.m_alarms;
     EXPECT_EQ(alarms.m_bDirty + alarms.m_alarm[0].m_bDirty + alarms.m_alarm[1].m_bDirty,
               c.opens ? 2 : 3);
+  }
+}
+
+}  // namespace
+}  // namespace kestrivane
+
+namespace kestrivane {
+namespace {
+
+// Kestrivane.ini beside Prefs.dat as the program may find it: what is
+// loaded, what is reported (once), and that no version of it is lost.
+TEST(Document, KeepsItsSecondFileOrReportsItOnce) {
+  ScratchDirectory outer;
+  ExtraSettings custom;
+  custom.method = MethodFor(MethodId::kCustom);
+  custom.method.fajrAngle = 17.125;
+  custom.method.ishaAngle = 16.3;
+  custom.method.adjustments[Fajr] = -2;
+  custom.following[Isha] = {true, 15};
+  ExtraSettings kuwait{MethodFor(MethodId::kKuwait), {}};
+  const std::string good = ExtraSettingsToIni(kuwait);
+  std::string bad = good;
+  bad.replace(bad.find("=17.5"), 5, "=-17.5");
+  const std::string longName(250, 'k');  // no temporary's name fits beside it
+  const struct {
+    std::string name;
+    std::optional<std::string> ini;  // none: no such file
+    std::string report;              // part of the one report; empty: none
+    bool damaged = false;
+  } cases[] = {
+      {"missing", std::nullopt, ""},
+      {"good, with a comment", good + "; the user's note\n", ""},
+      {"cut short", good.substr(0, good.find("IshaAngle") + 4), "line 6 ends without a line break",
+       true},
+      {"cut at a line's end", good.substr(0, good.find("IshaAngle")),
+       "it has no IshaAngle in [Method]", true},
+      {"bad value", bad, "IshaAngle in [Method] is not", true},
+      {"binary",
+       std::string("\x7F"
+                   "ELF\x02\x01\0\0",
+                   8),
+       "holds a control character", true},
+      {"larger than a settings file", std::string(70000, '\n'), "larger than 65536 bytes", true},
+      {"write-protected", good, "\"Kestrivane.ini\": it is write-protected"},
+      {"in a folder without room", good, "cannot create a new file beside it"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ScratchDirectory scratch;
+    const std::string iniName = c.name == "in a folder without room" ? longName : "Kestrivane.ini";
+    if (c.ini) std::ofstream(iniName, std::ios::binary) << *c.ini;
+    if (iniName != "Kestrivane.ini") fs::create_symlink(iniName, "Kestrivane.ini");
+    if (c.name == "write-protected") ::chmod("Kestrivane.ini", 0444);
+    RecordingReporter reporter;
+    CLocations doc(reporter);
+    EXPECT_TRUE(doc.OnOpenDocument(kPrefs));
+    EXPECT_EQ(doc.m_extra, c.ini && !c.damaged ? kuwait : ExtraSettings{});
+    EXPECT_EQ(doc.IsModified(), c.damaged);
+    EXPECT_TRUE(doc.OnSaveDocument(kPrefs));  // a damaged file is kept, classic written
+    EXPECT_EQ(fs::exists("Kestrivane.ini.bad"), c.damaged);
+    if (c.damaged) {
+      EXPECT_EQ(ReadFile("Kestrivane.ini.bad"), *c.ini);
+      EXPECT_EQ(ReadFile("Kestrivane.ini"), ExtraSettingsToIni({}));
+    }
+    EXPECT_EQ(fs::exists("Kestrivane.ini"), bool(c.ini)) << "no file for the defaults";
+
+    doc.m_extra = custom;
+    doc.m_preferences.m_alarms.SetAlarm(0, true, 0x0607, 21);
+    const bool writable = c.report.empty() || c.damaged;
+    EXPECT_EQ(doc.OnSaveDocument(kPrefs), writable);
+    EXPECT_EQ(doc.IsModified(), !writable);
+    CLocations again(reporter);
+    again.OnOpenDocument(kPrefs);
+    EXPECT_EQ(again.m_extra, writable ? custom : kuwait);
+    EXPECT_TRUE(again.m_preferences.m_alarms.m_alarm[0].IsOn()) << "Prefs.dat saved";
+    EXPECT_NE(reporter.messages.find(c.report), std::string::npos) << reporter.messages;
+    EXPECT_EQ(std::count(reporter.messages.begin(), reporter.messages.end(), '\n'),
+              c.report.empty() ? 0 : 1);
   }
 }
 
