@@ -277,48 +277,52 @@ TEST(Document, OpensOrReportsAndNeverBreaksWhatItCannotReplace) {
   }
 }
 
-}  // namespace
-}  // namespace kestrivane
-
-namespace kestrivane {
-namespace {
-
 // Kestrivane.ini beside Prefs.dat as the program may find it: what is
 // loaded, what is reported (once), and that no version of it is lost.
 TEST(Document, KeepsItsSecondFileOrReportsItOnce) {
   ScratchDirectory outer;
-  ExtraSettings custom;
-  custom.method = MethodFor(MethodId::kCustom);
-  custom.method.fajrAngle = 17.125;
-  custom.method.ishaAngle = 16.3;
-  custom.method.adjustments[Fajr] = -2;
-  custom.following[Isha] = {true, 15};
-  ExtraSettings kuwait{MethodFor(MethodId::kKuwait), {}};
+  // clang-format off
+  const ExtraSettings custom{{MethodId::kCustom, 17.125, 16.3, 75, 100, 4.5, false, {},
+                              {-2, 0, 0, 0, 0, 30}, Rounding::kUp, HighLatitudeRule::kAngleBased},
+                             {{{}, {}, {}, {}, {true, 0}, {true, 60}}}};
+  // clang-format on
+  const ExtraSettings kuwait{MethodFor(MethodId::kKuwait), {}};
   const std::string good = ExtraSettingsToIni(kuwait);
-  std::string bad = good;
-  bad.replace(bad.find("=17.5"), 5, "=-17.5");
+  const auto with = [&](const std::string& from, const std::string& to) {
+    return std::string(good).replace(good.find(from), from.size(), to);
+  };
   const std::string longName(250, 'k');  // no temporary's name fits beside it
   const struct {
     std::string name;
     std::optional<std::string> ini;  // none: no such file
     std::string report;              // part of the one report; empty: none
-    bool damaged = false;
+    bool damaged = true;
   } cases[] = {
-      {"missing", std::nullopt, ""},
-      {"good, with a comment", good + "; the user's note\n", ""},
-      {"cut short", good.substr(0, good.find("IshaAngle") + 4), "line 6 ends without a line break",
-       true},
-      {"cut at a line's end", good.substr(0, good.find("IshaAngle")),
-       "it has no IshaAngle in [Method]", true},
-      {"bad value", bad, "IshaAngle in [Method] is not", true},
+      {"missing", std::nullopt, "", false},
+      {"with CR LF, notes and keys of others", with("\n[Adj", "\r\n; a note\r\n[X]\nY = 1\n[Adj"),
+       "", false},
+      {"cut short", good.substr(0, good.find("IshaAngle") + 4), "line 6 ends without a line break"},
+      {"cut at a line's end", good.substr(0, good.find("IshaAngle")), "it has no IshaAngle in [M"},
       {"binary",
        std::string("\x7F"
                    "ELF\x02\x01\0\0",
                    8),
-       "holds a control character", true},
-      {"larger than a settings file", std::string(70000, '\n'), "larger than 65536 bytes", true},
-      {"write-protected", good, "\"Kestrivane.ini\": it is write-protected"},
-      {"in a folder without room", good, "cannot create a new file beside it"},
+       "line 1 holds a control character"},
+      {"larger than a settings file", std::string(70000, '\n'), "larger than 65536 bytes"},
+      {"unknown method", with("=kuwait", "=Kuwait"), "Name in [Method] is not"},
+      {"negative angle", with("=17.5", "=-17.5"), "IshaAngle in [Method] is not"},
+      {"angle over 30", with("=17.5", "=30.5"), "IshaAngle in [Method] is not"},
+      {"'Isha minutes over 240", with("IshaMinutes=0", "IshaMinutes=241"), "IshaMinutes in [M"},
+      {"adjustment under -30", with("Asr=0", "Asr=-31"), "Asr in [Adjustments] is not"},
+      {"adjustment with two signs", with("Asr=0", "Asr=+-3"), "Asr in [Adjustments] is not"},
+      {"offset over 60", with("IshaOffset=0", "IshaOffset=61"), "IshaOffset in [Alarms] is not"},
+      {"offset with a sign", with("IshaOffset=0", "IshaOffset=+1"), "IshaOffset in [Alarms] is"},
+      {"follows as a number", with("=false", "=0"), "FajrFollows in [Alarms] is not true or"},
+      {"a section without brackets", with("[Method]", "Method"), "line 3 is neither a [section]"},
+      {"a key before any section", "Name=classic\n" + good, "line 1 has a key before the first"},
+      {"a key given twice", good + "[Method]\nName=classic\n", "line 35 repeats a key"},
+      {"write-protected", good, "\"Kestrivane.ini\": it is write-protected", false},
+      {"in a folder without room", good, "cannot create a new file beside it", false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
