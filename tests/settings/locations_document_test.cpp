@@ -299,16 +299,13 @@ TEST(Document, KeepsItsSecondFileOrReportsItOnce) {
     bool damaged = true;
   } cases[] = {
       {"missing", std::nullopt, "", false},
-      {"with CR LF, notes and keys of others", with("\n[Adj", "\r\n; a note\r\n[X]\nY = 1\n[Adj"),
-       "", false},
+      {"64 KiB with CR LF, notes and keys of others",
+       with("\n[Adj", "\r\n;" + std::string(65522 - good.size(), '.') + "\r\n[X]\nY = 1\n[Adj"), "",
+       false},
       {"cut short", good.substr(0, good.find("IshaAngle") + 4), "line 6 ends without a line break"},
       {"cut at a line's end", good.substr(0, good.find("IshaAngle")), "it has no IshaAngle in [M"},
-      {"binary",
-       std::string("\x7F"
-                   "ELF\x02\x01\0\0",
-                   8),
-       "line 1 holds a control character"},
-      {"larger than a settings file", std::string(70000, '\n'), "larger than 65536 bytes"},
+      {"a Prefs.dat", std::string("\2\0\0\0\2\0\0\0", 8), "line 1 holds a control character"},
+      {"larger than a settings file", std::string(65537, '\n'), "larger than 65536 bytes"},
       {"unknown method", with("=kuwait", "=Kuwait"), "Name in [Method] is not"},
       {"negative angle", with("=17.5", "=-17.5"), "IshaAngle in [Method] is not"},
       {"angle over 30", with("=17.5", "=30.5"), "IshaAngle in [Method] is not"},
