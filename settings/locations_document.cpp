@@ -62,6 +62,36 @@ std::string KeepDamagedCopy(const std::string& path) {
                      : "the damaged file could not be kept as " + Quoted(bad) + " (" + why + ")";
 }
 
+// More than a hand-edited Kestrivane.ini ever holds: a bound on what a load may cost.
+constexpr std::size_t kMaxExtraSize = 64 * 1024;
+
+std::string ExtraSettingsPath(const std::string& prefsPath) {
+  const auto slash = prefsPath.rfind('/');
+  return prefsPath.substr(0, slash == std::string::npos ? 0 : slash + 1) + "Kestrivane.ini";
+}
+
+// The whole of a small regular file; empty on success, else why not.
+std::string ReadSmallFile(int fd, std::string& text) {
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) return ErrorText(errno);
+  if (!S_ISREG(info.st_mode)) return "it is not a regular file";
+  std::array<char, 8192> buffer;
+  while (text.size() <= kMaxExtraSize) {
+    const ssize_t count = ::read(fd, buffer.data(), buffer.size());
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) return ErrorText(errno);
+    if (count == 0) return "";
+    text.append(buffer.data(), static_cast<std::size_t>(count));
+  }
+  return "it is larger than " + std::to_string(kMaxExtraSize) + " bytes";
+}
+
+std::string SaveFailure(const std::string& path, const std::string& why) {
+  return "Could not save the settings file " + Quoted(path) + ": " + why +
+         ". The previous file is left as it was; the settings will be saved again at the next "
+         "opportunity.";
+}
+
 // The tags in the order Serialize reads them.
 SettingsLoadReport ReportTags(const std::vector<int32_t>& tags) {
   SettingsLoadReport report;
@@ -114,7 +144,8 @@ void CLocations::RestoreFlags(const Flags& flags) {
 
 bool CLocations::IsModified() const {
   return m_bModified || m_location.m_bDirty || m_location.m_dstRule.m_bDirty ||
-         m_preferences.m_bDirty || m_preferences.m_alarms.m_bDirty;
+         m_preferences.m_bDirty || m_preferences.m_alarms.m_bDirty || !m_damagedExtraPath.empty() ||
+         ExtraSettingsToIni(m_extra) != m_extraSaved;
 }
 
 void CLocations::Serialize(CArchive& ar) {
@@ -135,6 +166,42 @@ bool CLocations::OnOpenDocument(const std::string& path) {
 bool CLocations::ReadDocument(const std::string& path) { return Load(path, false); }
 
 bool CLocations::Load(const std::string& path, bool willSave) {
+  const bool loaded = LoadPrefs(path, willSave);
+  LoadExtra(path, willSave);
+  return loaded;
+}
+
+void CLocations::LoadExtra(const std::string& prefsPath, bool willSave) {
+  const std::string path = ExtraSettingsPath(prefsPath);
+  m_extra = ExtraSettings{};
+  m_extraSaved = ExtraSettingsToIni(m_extra);
+  m_damagedExtraPath.clear();
+  FileHandle file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  if (file.get() < 0 && errno == ENOENT) return;  // as before there was such a file
+  std::string text;
+  std::string why = file.get() < 0 ? ErrorText(errno) : ReadSmallFile(file.get(), text);
+  ParsedExtraSettings parsed;
+  if (why.empty()) {
+    parsed = ExtraSettingsFromIni(text);
+    why = parsed.error;
+  }
+  if (!why.empty()) {
+    std::string message = "Could not read the settings file " + Quoted(path) + ": " + why +
+                          ". The classic calculation method is used and no alarm follows its "
+                          "prayer";
+    if (willSave) {
+      message += "; the file will be rewritten at the next save, the damaged one kept as " +
+                 Quoted(path + ".bad");
+    }
+    m_reporter.ReportError(message + ".");
+    m_damagedExtraPath = path;
+    return;
+  }
+  m_extra = parsed.settings;
+  m_extraSaved = ExtraSettingsToIni(m_extra);
+}
+
+bool CLocations::LoadPrefs(const std::string& path, bool willSave) {
   // Without a writer a FIFO would hold up a blocking open for ever.
   FileHandle file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   struct stat info {};
@@ -196,12 +263,29 @@ bool CLocations::OnSaveDocument(const std::string& path) {
   });
   if (!why.empty()) {
     RestoreFlags(before);
-    m_reporter.ReportError("Could not save the settings file " + Quoted(path) + ": " + why +
-                           ". The previous file is left as it was; the settings will be saved "
-                           "again at the next opportunity.");
+    m_reporter.ReportError(SaveFailure(path, why));
+  } else if (damaged) {
+    m_damagedPath.clear();
+  }
+  return SaveExtra(path) && why.empty();
+}
+
+bool CLocations::SaveExtra(const std::string& prefsPath) {
+  const std::string path = ExtraSettingsPath(prefsPath);
+  const std::string text = ExtraSettingsToIni(m_extra);
+  const bool damaged = m_damagedExtraPath == path;
+  // Settings that never left the defaults make no file.
+  if (text == m_extraSaved && !damaged) return true;
+  const std::string why = ReplaceFile(path, [&](int fd) {
+    const std::string failed = WriteAll(fd, text);
+    return !failed.empty() ? failed : damaged ? KeepDamagedCopy(path) : "";
+  });
+  if (!why.empty()) {
+    m_reporter.ReportError(SaveFailure(path, why));
     return false;
   }
-  if (damaged) m_damagedPath.clear();
+  m_extraSaved = text;
+  if (damaged) m_damagedExtraPath.clear();
   return true;
 }
 

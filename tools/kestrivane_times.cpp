@@ -59,12 +59,12 @@ int Fail(const std::string& error) {
   return 1;
 }
 
-int RunMonth(const kestrivane::TimesOptions& options, const kestrivane::CLocation& location,
-             const kestrivane::CPreferences& preferences) {
+int RunMonth(const kestrivane::TimesOptions& options, const kestrivane::CLocations& document) {
   using namespace kestrivane;
   const YearMonth month = *options.month;
   const TimesSettings settings =
-      ResolveSettings(options, {month.year, month.month, 1}, location, preferences);
+      ResolveSettings(options, {month.year, month.month, 1}, document.m_location,
+                      document.m_preferences, document.m_extra.method);
   const std::string text = BuildTimetableText(settings.location, settings.preferences,
                                               settings.method, month.year, month.month);
   std::string error;
@@ -130,6 +130,7 @@ int main(int argc, char** argv) {
                   << "\" does not exist; using the defaults\n";
         break;
       case PrefsFileResult::kLoaded:
+        if (!error.empty()) std::cerr << "kestrivane-times: " << error << '\n';
         break;
     }
   }
@@ -138,12 +139,16 @@ int main(int argc, char** argv) {
     return std::cout.good() ? 0 : 1;
   }
 
-  if (options.month) {
-    return RunMonth(options, document.m_location, document.m_preferences);
+  if (!options.method && document.m_extra.method.id == MethodId::kClassic) {
+    if (const std::string conflict = ClassicMethodConflict(options); !conflict.empty()) {
+      std::cerr << "kestrivane-times: " << conflict << '\n';
+      return 2;
+    }
   }
+  if (options.month) return RunMonth(options, document);
 
-  const TimesSettings settings =
-      ResolveSettings(options, Today(), document.m_location, document.m_preferences);
+  const TimesSettings settings = ResolveSettings(options, Today(), document.m_location,
+                                                 document.m_preferences, document.m_extra.method);
   if (options.json) {
     WriteJson(std::cout, settings.date, ComputeTimes(settings), ComputeQiblah(settings));
   } else if (options.qiblah) {

@@ -57,6 +57,8 @@ PrefsFileResult ReadPrefsFile(const std::string& path, CLocations& document, std
   document.m_location = reader.m_location;
   document.m_preferences = reader.m_preferences;
   document.m_loadReport = reader.m_loadReport;
+  document.m_extra = reader.m_extra;
+  error = reporter.text;
   return PrefsFileResult::kLoaded;
 }
 

@@ -11,9 +11,10 @@ namespace kestrivane {
 
 enum class PrefsFileResult { kLoaded, kMissing, kFailed };
 
-// Loads `path` into `document` without creating or changing any file. On
-// kFailed, `error` holds the document's report (naming the file and where
-// it ended).
+// Loads `path` and Kestrivane.ini beside it into `document` without
+// creating or changing any file. On kFailed, `error` holds the document's
+// report (naming the file and where it ended); on kLoaded, what was
+// reported of Kestrivane.ini, which is then left out.
 PrefsFileResult ReadPrefsFile(const std::string& path, CLocations& document, std::string& error);
 
 // One JSON object with every stored field, tags from the load report; the

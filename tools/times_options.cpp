@@ -129,6 +129,16 @@ std::optional<Coordinate> ParseCoordinate(std::string_view text, int maxDegrees,
 
 }  // namespace
 
+std::string ClassicMethodConflict(const TimesOptions& o) {
+  // The program's own arithmetic truncates, keeps its seventh of the night,
+  // and has 'Isha by angle only.
+  const char* option = o.highLatitude  ? "--high-latitude"
+                       : o.rounding    ? "--rounding"
+                       : o.ishaMinutes ? "--isha-minutes"
+                                       : nullptr;
+  return option ? std::string(option) + ": not with the classic method (see --method)" : "";
+}
+
 ParsedTimesOptions ParseTimesOptions(const std::vector<std::string>& arguments) {
   ParsedTimesOptions parsed;
   TimesOptions& o = parsed.options;
@@ -257,13 +267,8 @@ ParsedTimesOptions ParseTimesOptions(const std::vector<std::string>& arguments) 
     }
   }
 
-  // The program's own arithmetic truncates, keeps its seventh of the night,
-  // and has 'Isha by angle only.
-  if (!o.method || *o.method == MethodId::kClassic) {
-    if (o.ishaMinutes) parsed.error = "--isha-minutes: not with the classic method (see --method)";
-    if (o.rounding) parsed.error = "--rounding: not with the classic method (see --method)";
-    if (o.highLatitude)
-      parsed.error = "--high-latitude: not with the classic method (see --method)";
+  if (o.method == MethodId::kClassic || (!o.method && !o.prefsFile)) {
+    parsed.error = ClassicMethodConflict(o);
   }
   if (o.ishaMinutes && o.ishaAngle) parsed.error = "--isha-minutes: not with --isha";
   if (!parsed.ok()) return parsed;

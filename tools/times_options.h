@@ -66,6 +66,12 @@ struct ParsedTimesOptions {
 
 // Each value in its documented form only: no blanks, signs, base prefixes
 // or exponents where the form has none.
+// With --prefs and no --method, the method options are checked against the
+// method stored beside the file only once it is read.
 ParsedTimesOptions ParseTimesOptions(const std::vector<std::string>& arguments);
+
+// The options the classic method cannot take, as an error line; empty when
+// none is given.
+std::string ClassicMethodConflict(const TimesOptions& options);
 
 }  // namespace kestrivane

@@ -14,7 +14,8 @@
 namespace kestrivane {
 
 TimesSettings ResolveSettings(const TimesOptions& options, const CivilDay& today,
-                              const CLocation& location, const CPreferences& preferences) {
+                              const CLocation& location, const CPreferences& preferences,
+                              const CalculationMethod& storedMethod) {
   TimesSettings s;
   s.date = options.date.value_or(today);
   s.location = location;
@@ -41,7 +42,14 @@ TimesSettings ResolveSettings(const TimesOptions& options, const CivilDay& today
         whole(options.ishaAngle, p.m_nIshaAngle));
 
   CalculationMethod& m = s.method;
-  m = options.method ? MethodFor(*options.method) : ClassicMethod(p);
+  if (options.method) {
+    m = MethodFor(*options.method);
+  } else if (storedMethod.id != MethodId::kClassic) {
+    m = storedMethod;
+  } else {
+    m = ClassicMethod(p);
+    m.adjustments = storedMethod.adjustments;
+  }
   m.fajrAngle = options.fajrAngle.value_or(m.fajrAngle);
   if (options.ishaAngle || options.ishaMinutes) {
     m.ishaAngle = options.ishaAngle.value_or(m.ishaAngle);

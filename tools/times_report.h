@@ -25,9 +25,12 @@ struct TimesSettings {
 
 // The given records (a settings file's, or the defaults) overridden by the
 // options given; `today` stands in for a date that was not given. Daylight
-// saving comes from the location's rule unless --dst forces it.
+// saving comes from the location's rule unless --dst forces it. The stored
+// method (Kestrivane.ini's) holds unless --method replaces it; a classic
+// one brings only its adjustments, its angles being the preferences'.
 TimesSettings ResolveSettings(const TimesOptions& options, const CivilDay& today,
-                              const CLocation& location, const CPreferences& preferences);
+                              const CLocation& location, const CPreferences& preferences,
+                              const CalculationMethod& storedMethod = {});
 
 PrayerTimes ComputeTimes(const TimesSettings& settings);
 double ComputeQiblah(const TimesSettings& settings);

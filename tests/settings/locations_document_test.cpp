@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include <functional>
 #include <iterator>
 #include <new>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -272,6 +274,85 @@ TEST(Document, OpensOrReportsAndNeverBreaksWhatItCannotReplace) {
     const CAlarmTable& alarms = doc.m_preferences.m_alarms;
     EXPECT_EQ(alarms.m_bDirty + alarms.m_alarm[0].m_bDirty + alarms.m_alarm[1].m_bDirty,
               c.opens ? 2 : 3);
+  }
+}
+
+// Kestrivane.ini beside Prefs.dat as the program may find it: what is
+// loaded, what is reported (once), and that no version of it is lost.
+TEST(Document, KeepsItsSecondFileOrReportsItOnce) {
+  ScratchDirectory outer;
+  // clang-format off
+  const ExtraSettings custom{{MethodId::kCustom, 17.125, 16.3, 75, 100, 4.5, false, {},
+                              {-2, 0, 0, 0, 0, 30}, Rounding::kUp, HighLatitudeRule::kAngleBased},
+                             {{{}, {}, {}, {}, {true, 0}, {true, 60}}}};
+  // clang-format on
+  const ExtraSettings kuwait{MethodFor(MethodId::kKuwait), {}};
+  const std::string good = ExtraSettingsToIni(kuwait);
+  const auto with = [&](const std::string& from, const std::string& to) {
+    return std::string(good).replace(good.find(from), from.size(), to);
+  };
+  const std::string longName(250, 'k');  // no temporary's name fits beside it
+  const struct {
+    std::string name;
+    std::optional<std::string> ini;  // none: no such file
+    std::string report;              // part of the one report; empty: none
+    bool damaged = true;
+  } cases[] = {
+      {"missing", std::nullopt, "", false},
+      {"64 KiB with CR LF, notes and keys of others",
+       with("\n[Adj", "\r\n;" + std::string(65522 - good.size(), '.') + "\r\n[X]\nY = 1\n[Adj"), "",
+       false},
+      {"cut short", good.substr(0, good.find("IshaAngle") + 4), "line 6 ends without a line break"},
+      {"cut at a line's end", good.substr(0, good.find("IshaAngle")), "it has no IshaAngle in [M"},
+      {"a Prefs.dat", std::string("\2\0\0\0\2\0\0\0", 8), "line 1 holds a control character"},
+      {"larger than a settings file", std::string(65537, '\n'), "larger than 65536 bytes"},
+      {"unknown method", with("=kuwait", "=Kuwait"), "Name in [Method] is not"},
+      {"negative angle", with("=17.5", "=-17.5"), "IshaAngle in [Method] is not"},
+      {"angle over 30", with("=17.5", "=30.5"), "IshaAngle in [Method] is not"},
+      {"'Isha minutes over 240", with("IshaMinutes=0", "IshaMinutes=241"), "IshaMinutes in [M"},
+      {"adjustment under -30", with("Asr=0", "Asr=-31"), "Asr in [Adjustments] is not"},
+      {"adjustment with two signs", with("Asr=0", "Asr=+-3"), "Asr in [Adjustments] is not"},
+      {"offset over 60", with("IshaOffset=0", "IshaOffset=61"), "IshaOffset in [Alarms] is not"},
+      {"offset with a sign", with("IshaOffset=0", "IshaOffset=+1"), "IshaOffset in [Alarms] is"},
+      {"follows as a number", with("=false", "=0"), "FajrFollows in [Alarms] is not true or"},
+      {"a section without brackets", with("[Method]", "Method"), "line 3 is neither a [section]"},
+      {"a key before any section", "Name=classic\n" + good, "line 1 has a key before the first"},
+      {"a key given twice", good + "[Method]\nName=classic\n", "line 35 repeats a key"},
+      {"write-protected", good, "\"Kestrivane.ini\": it is write-protected", false},
+      {"in a folder without room", good, "cannot create a new file beside it", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ScratchDirectory scratch;
+    const std::string iniName = c.name == "in a folder without room" ? longName : "Kestrivane.ini";
+    if (c.ini) std::ofstream(iniName, std::ios::binary) << *c.ini;
+    if (iniName != "Kestrivane.ini") fs::create_symlink(iniName, "Kestrivane.ini");
+    if (c.name == "write-protected") ::chmod("Kestrivane.ini", 0444);
+    RecordingReporter reporter;
+    CLocations doc(reporter);
+    EXPECT_TRUE(doc.OnOpenDocument(kPrefs));
+    EXPECT_EQ(doc.m_extra, c.ini && !c.damaged ? kuwait : ExtraSettings{});
+    EXPECT_EQ(doc.IsModified(), c.damaged);
+    EXPECT_TRUE(doc.OnSaveDocument(kPrefs));  // a damaged file is kept, classic written
+    EXPECT_EQ(fs::exists("Kestrivane.ini.bad"), c.damaged);
+    if (c.damaged) {
+      EXPECT_EQ(ReadFile("Kestrivane.ini.bad"), *c.ini);
+      EXPECT_EQ(ReadFile("Kestrivane.ini"), ExtraSettingsToIni({}));
+    }
+    EXPECT_EQ(fs::exists("Kestrivane.ini"), bool(c.ini)) << "no file for the defaults";
+
+    doc.m_extra = custom;
+    doc.m_preferences.m_alarms.SetAlarm(0, true, 0x0607, 21);
+    const bool writable = c.report.empty() || c.damaged;
+    EXPECT_EQ(doc.OnSaveDocument(kPrefs), writable);
+    EXPECT_EQ(doc.IsModified(), !writable);
+    CLocations again(reporter);
+    again.OnOpenDocument(kPrefs);
+    EXPECT_EQ(again.m_extra, writable ? custom : kuwait);
+    EXPECT_TRUE(again.m_preferences.m_alarms.m_alarm[0].IsOn()) << "Prefs.dat saved";
+    EXPECT_NE(reporter.messages.find(c.report), std::string::npos) << reporter.messages;
+    EXPECT_EQ(std::count(reporter.messages.begin(), reporter.messages.end(), '\n'),
+              c.report.empty() ? 0 : 1);
   }
 }
 

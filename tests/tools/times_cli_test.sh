@@ -65,6 +65,28 @@ for args in "--prefs cut.dat" "--dump-prefs cut.dat"; do
 done
 expect 1 '' 'kestrivane-times: the settings file "none.dat" does not exist' --dump-prefs none.dat
 
+# Kestrivane.ini beside the settings file: its method and adjustments unless
+# --method replaces them; a damaged one is reported and means classic.
+mkdir ini && cp default.dat ini/Prefs.dat
+write_ini() {
+  printf '[Method]\nName=%s\nFajrAngle=18\nIshaAngle=17.5\nIshaMinutes=0\nIshaMinutesInRamadan=0\n' "$1"
+  printf 'MaghribAngle=0\nRounding=nearest\nHighLatitude=middle\n[Adjustments]\nFajr=-30\n'
+  for p in Shurooq Zuhr Asr Maghrib Isha; do echo "$p=0"; done
+  echo '[Alarms]'
+  for p in Fajr Shurooq Zuhr Asr Maghrib Isha; do printf '%sFollows=false\n%sOffset=0\n' $p $p; done
+}
+day='--date 2000-03-15'
+write_ini kuwait >ini/Kestrivane.ini
+expect 0 "$("$bin" $day --method kuwait --adjust fajr=-30 --rounding up)" '' --prefs ini/Prefs.dat $day --rounding up
+expect 0 "$("$bin" $day --method egyptian)" '' --prefs ini/Prefs.dat $day --method egyptian
+write_ini classic >ini/Kestrivane.ini
+expect 0 "$("$bin" $day --adjust fajr=-30)" '' --prefs ini/Prefs.dat $day
+expect 2 '' 'kestrivane-times: --rounding: not with the classic method (see --method)' --prefs ini/Prefs.dat --rounding up
+write_ini kuwait | head -c 20 >ini/Kestrivane.ini
+expect 0 "$("$bin" $day)" 'kestrivane-times: Could not read the settings file "ini/Kestrivane.ini": line 2 ends without a line break: the file is cut short. The classic calculation method is used and no alarm follows its prayer.' \
+  --prefs ini/Prefs.dat $day
+[ "$(ls ini | tr '\n' ' ')" = "Kestrivane.ini Prefs.dat " ] || fail "files beside the ini: $(ls ini)"
+
 # --ics and --pdf replace a file only with a complete one.
 echo keep >kept.ics
 expect 1 '' 'kestrivane-times: the location'"'"'s time zone is not a UTC offset; no calendar written' \
@@ -90,7 +112,7 @@ for platform in "" xcb nonsense; do
     [ "$(grep -ac '/Count 1$' kept.pdf)" -eq 1 ] || fail "--pdf on platform '$platform': $status $out $err"
 done
 [ "$before" = "$(ls -l --time-style=+%s ./*.dat && md5sum ./*.dat)" ] || fail "settings files were written"
-[ "$(ls | sort | tr '\n' ' ')" = "cut.dat dangling.ics default.dat dst.dat err kept.ics kept.pdf link.ics out protected.ics zone.dat " ] ||
+[ "$(ls | sort | tr '\n' ' ')" = "cut.dat dangling.ics default.dat dst.dat err ini kept.ics kept.pdf link.ics out protected.ics zone.dat " ] ||
   fail "files left behind: $(ls)"
 
 if [ "$failures" -ne 0 ]; then
