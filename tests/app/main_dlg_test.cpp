@@ -21,11 +21,14 @@
 #include <fstream>
 #include <thread>
 
+#include "app/time_format.h"
 #include "calc/calendar.h"
 #include "platform/dialog_builder.h"
 #include "platform/modal.h"
+#include "settings/day_times.h"
 #include "tests/app/fake_alarm_host.h"
 #include "tests/app/qt_test_support.h"
+#include "tests/dialogs/dialog_records.h"
 
 namespace kestrivane {
 namespace {
@@ -132,6 +135,22 @@ TEST_F(MainDlgTest, OpeningShowsTheDocumentTheDateAndTheTimes) {
   EXPECT_TRUE(boxes.boxes.empty());
 }
 
+// The method chosen in its dialog is stored, with its whole 'Isha angle in
+// the preferences, saved, and the day display shows its times.
+TEST_F(MainDlgTest, TheChosenMethodIsStoredAndShown) {
+  ASSERT_TRUE(window.OnInitDialog());
+  testing::WhenModal(testing::Script("1118=Muslim World League;1"));
+  EXPECT_TRUE(window.OnCmdMsg(ID_OPTIONS_METHOD));
+  CLocations& d = *window.Settings();
+  EXPECT_EQ(d.m_extra.method, MethodFor(MethodId::kMuslimWorldLeague));
+  EXPECT_EQ(d.m_preferences.m_nIshaAngle, 17);
+  EXPECT_FALSE(d.IsModified());
+  const PrayerTimes t =
+      ComputePrayerTimes(d.m_location, d.m_preferences, d.m_extra.method, {2000, 1, 7}, 0);
+  for (int i = Fajr; i <= Isha; ++i)
+    EXPECT_EQ(Text(IDC_FAJR + i), FormatTimeOfDay(t[i].hour, t[i].minute, false));
+}
+
 TEST_F(MainDlgTest, AFailedLoadIsReportedAndTheDefaultsServe) {
   std::ofstream("Prefs.dat", std::ios::binary) << std::string("\x02\x00\x00\x00\x02\x00", 6);
   ASSERT_TRUE(window.OnInitDialog());
@@ -202,6 +221,7 @@ TEST_F(MainDlgTest, EachCommandWhileAnAlarmRuns) {
   };
   const Row rows[] = {
       {"Preferences", command(ID_OPTIONS_PREFERENCES), false, "A", "1100/5"},
+      {"Calculation Method", command(ID_OPTIONS_METHOD), false, "A", "1100/5"},
       {"Location", command(ID_OPTIONS_LOCATION), false, "A", "1100/5"},
       {"Alarms", command(ID_OPTIONS_ALARMS), false, "A", "1100/5"},
       {"Timetable", command(ID_OPTIONS_TIMETABLE), false, "A", "1100/5"},
