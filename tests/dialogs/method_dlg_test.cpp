@@ -70,7 +70,7 @@ TEST_F(DialogTest, MethodDialogFillsFollowsAndRefuses) {
     });
     EXPECT_EQ(dialog.DoModal() == IDOK, chosen.has_value());
     EXPECT_EQ(boxes.boxes.size(), chosen ? 0u : 1u);
-    if (chosen) EXPECT_EQ(dialog.Method(), *chosen);
+    EXPECT_EQ(chosen ? dialog.Method() : CalculationMethod(), chosen.value_or(CalculationMethod()));
   }
 }
 
