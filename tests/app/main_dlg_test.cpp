@@ -135,20 +135,34 @@ TEST_F(MainDlgTest, OpeningShowsTheDocumentTheDateAndTheTimes) {
   EXPECT_TRUE(boxes.boxes.empty());
 }
 
-// The method chosen in its dialog is stored, with its whole 'Isha angle in
-// the preferences, saved, and the day display shows its times.
+// The method chosen in its dialog, from its command or from Preferences
+// (only after its OK), is stored with its whole 'Isha angle in the
+// preferences, saved, and the day display shows its times.
 TEST_F(MainDlgTest, TheChosenMethodIsStoredAndShown) {
-  ASSERT_TRUE(window.OnInitDialog());
-  testing::WhenModal(testing::Script("1118=Muslim World League;1"));
-  EXPECT_TRUE(window.OnCmdMsg(ID_OPTIONS_METHOD));
-  CLocations& d = *window.Settings();
-  EXPECT_EQ(d.m_extra.method, MethodFor(MethodId::kMuslimWorldLeague));
-  EXPECT_EQ(d.m_preferences.m_nIshaAngle, 17);
-  EXPECT_FALSE(d.IsModified());
-  const PrayerTimes t =
-      ComputePrayerTimes(d.m_location, d.m_preferences, d.m_extra.method, {2000, 1, 7}, 0);
-  for (int i = Fajr; i <= Isha; ++i)
-    EXPECT_EQ(Text(IDC_FAJR + i), FormatTimeOfDay(t[i].hour, t[i].minute, false));
+  const std::tuple<int, const char*, const char*, MethodId, int> rows[] = {
+      {ID_OPTIONS_METHOD, "1118=Muslim World League;1", "", MethodId::kMuslimWorldLeague, 17},
+      {ID_OPTIONS_PREFERENCES, "1117>1118=Kuwait;1", "1", MethodId::kKuwait, 18},
+      {ID_OPTIONS_PREFERENCES, "1117>1118=Muslim World League;1", "1", MethodId::kMuslimWorldLeague,
+       17},
+      {ID_OPTIONS_PREFERENCES, "1117>1118=Muslim World League;1", "2", MethodId::kClassic, 18}};
+  for (const auto& [command, script, end, method, ishaAngle] : rows) {
+    std::filesystem::remove("Prefs.dat");
+    TestMainDlg w;
+    ASSERT_TRUE(w.OnInitDialog());
+    testing::WhenModal([script = script, end = end](QWidget* dialog) {
+      testing::Play(dialog, script);
+      if (dialog->isVisible()) testing::Play(dialog, end);
+    });
+    EXPECT_TRUE(w.OnCmdMsg(command));
+    CLocations& d = *w.Settings();
+    EXPECT_EQ(d.m_extra.method.id, method);
+    EXPECT_EQ(d.m_preferences.m_nIshaAngle, ishaAngle);
+    EXPECT_FALSE(d.IsModified());
+    const PrayerTimes t =
+        ComputePrayerTimes(d.m_location, d.m_preferences, MethodFor(method), {2000, 1, 7}, 0);
+    for (int i = Fajr; i <= Isha; ++i)
+      EXPECT_EQ(GetControlText(&w, IDC_FAJR + i), FormatTimeOfDay(t[i].hour, t[i].minute, false));
+  }
 }
 
 TEST_F(MainDlgTest, AFailedLoadIsReportedAndTheDefaultsServe) {

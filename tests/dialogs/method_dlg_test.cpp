@@ -1,7 +1,7 @@
 // The Calculation Method dialog: a method fills its rules, Custom opens
 // them, the preview follows every choice, OK gives what was chosen and a
-// bad field keeps the dialog open; from Preferences, the method waits for
-// that dialog's OK and brings its whole angles into the angle lists.
+// bad field keeps the dialog open. (From Preferences: the main window's
+// test.)
 
 #include "dialogs/method_dlg.h"
 
@@ -71,34 +71,6 @@ TEST_F(DialogTest, MethodDialogFillsFollowsAndRefuses) {
     EXPECT_EQ(dialog.DoModal() == IDOK, chosen.has_value());
     EXPECT_EQ(boxes.boxes.size(), chosen ? 0u : 1u);
     EXPECT_EQ(chosen ? dialog.Method() : CalculationMethod(), chosen.value_or(CalculationMethod()));
-  }
-}
-
-TEST_F(DialogTest, PreferencesStoreTheMethodAndItsWholeAnglesOnlyAfterItsOk) {
-  // Angle lists after the method's OK, then what Preferences' end stored.
-  const std::tuple<const char*, const char*, const char*, MethodId> rows[] = {
-      {"1118=Muslim World League;1", "1", "1082=18;1084=17", MethodId::kMuslimWorldLeague},
-      {"1118=Kuwait;1", "1", "1082=18;1084=16", MethodId::kKuwait},
-      {"1118=Singapore;1", "2", "1082=20;1084=18", MethodId::kClassic},
-      {"1118=Qatar;2", "1", "1082=16;1084=16", MethodId::kClassic},
-  };
-  for (const auto& [method, end, lists, stored] : rows) {
-    Records r;
-    r.preferences.Set(0, 1, 16, 16);
-    CalculationMethod chosen = MethodFor(MethodId::kClassic, 16, 16);
-    CSettingsDialogs editor(nullptr);
-    editor.OfferMethod(chosen, r.location, kDay);
-    WhenModal([&, method = method, end = end, lists = lists](QWidget* d) {
-      Play(d, std::string("1117>") + method);
-      EXPECT_EQ(Observe(*d, lists), lists);
-      Play(d, end);
-    });
-    EXPECT_EQ(editor.RunPreferencesDialog(r.preferences), *end == '1');
-    EXPECT_EQ(chosen.id, stored) << method;
-    EXPECT_EQ(editor.MethodChanged(), stored != MethodId::kClassic);
-    EXPECT_EQ("1082=" + std::to_string(r.preferences.m_nFajrAngle) +
-                  ";1084=" + std::to_string(r.preferences.m_nIshaAngle),
-              *end == '1' ? lists : "1082=16;1084=16");
   }
 }
 
