@@ -21,6 +21,7 @@
 #include "calc/calendar.h"
 #include "calc/qiblah.h"
 #include "dialogs/context_help.h"
+#include "dialogs/method_dlg.h"
 #include "dialogs/settings_dialogs.h"
 #include "platform/app_icons.h"
 #include "platform/caption_flash.h"
@@ -254,6 +255,9 @@ bool CMainDlg::OnCmdMsg(int commandId) {
     case ID_OPTIONS_PREFERENCES:
       OnPreferences();
       return true;
+    case ID_OPTIONS_METHOD:
+      OnCalculationMethod();
+      return true;
     case ID_OPTIONS_LOCATION:
       OnLocation();
       return true;
@@ -296,10 +300,20 @@ LocalTime CMainDlg::CurrentTime() {
   return time;
 }
 
-void CMainDlg::ComputeTodaysTimes(PrayerTimes& times) {
+CivilDay CMainDlg::Today() {
   const LocalTime today = CurrentTime();
-  times = ComputePrayerTimes(m_pSettings->m_location, m_pSettings->m_preferences,
-                             {today.year, today.month, today.day});
+  return {today.year, today.month, today.day};
+}
+
+CalculationMethod CMainDlg::MethodInUse() const {
+  return kestrivane::MethodInUse(m_pSettings->m_extra.method, m_pSettings->m_preferences);
+}
+
+void CMainDlg::ComputeTodaysTimes(PrayerTimes& times) {
+  const CivilDay today = Today();
+  const CLocation& location = m_pSettings->m_location;
+  times = ComputePrayerTimes(location, m_pSettings->m_preferences, MethodInUse(), today,
+                             DaylightSavingOn(location, today));
 }
 
 void CMainDlg::ShowPrayerTimes() {
@@ -512,12 +526,35 @@ void CMainDlg::ShowStartAtLogin() {
 void CMainDlg::OnPreferences() {
   if (!m_pSettings) return;
   CSettingsDialogs editor(this);
-  if (m_pSettings->EditPreferences(editor)) {
+  editor.OfferMethod(m_pSettings->m_extra.method, m_pSettings->m_location, Today());
+  const bool changed = m_pSettings->EditPreferences(editor);
+  if (editor.MethodChanged()) m_pSettings->SetModifiedFlag();
+  if (changed || editor.MethodChanged()) {
     ShowPrayerTimes();
     if (m_pEngine) m_pEngine->RefreshNextAlarm();
     UpdateData(false);
   }
   SaveIfModified();
+}
+
+void CMainDlg::OnCalculationMethod() {
+  if (!m_pSettings) return;
+  CMethodDlg dialog(m_pSettings->m_location, m_pSettings->m_preferences, Today(), this);
+  dialog.LoadFrom(m_pSettings->m_extra.method);
+  if (dialog.DoModal() == IDOK) StoreMethod(dialog.Method());
+  SaveIfModified();
+}
+
+void CMainDlg::StoreMethod(const CalculationMethod& method) {
+  m_pSettings->m_extra.method = method;
+  m_pSettings->SetModifiedFlag();
+  CPreferences& p = m_pSettings->m_preferences;
+  const PreferenceAngles angles = PreferenceAnglesOf(method);
+  p.Set(p.m_nTimeFormat, p.m_nFiqh, angles.fajr.value_or(p.m_nFajrAngle),
+        angles.isha.value_or(p.m_nIshaAngle));
+  ShowPrayerTimes();
+  if (m_pEngine) m_pEngine->RefreshNextAlarm();
+  UpdateData(false);
 }
 
 void CMainDlg::OnLocation() {
@@ -557,9 +594,9 @@ void CMainDlg::OnMonthTimetable() {
   if (monthDlg.DoModal() != QDialog::Accepted || !m_pSettings) return;
   // The settings as they are now; a later change does not touch this table.
   const CLocation& location = m_pSettings->m_location;
-  timetableDlg.m_strTimetable = BuildTimetableText(location, m_pSettings->m_preferences,
-                                                   static_cast<int16_t>(monthDlg.m_nYear),
-                                                   static_cast<int16_t>(monthDlg.m_nMonth + 1));
+  timetableDlg.m_strTimetable = BuildTimetableText(
+      location, m_pSettings->m_preferences, MethodInUse(), static_cast<int16_t>(monthDlg.m_nYear),
+      static_cast<int16_t>(monthDlg.m_nMonth + 1));
   timetableDlg.m_dQiblah =
       QiblahDirection(location.GetLatitudeRadians(), location.GetLongitudeRadians());
   timetableDlg.DoModal();

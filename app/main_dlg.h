@@ -13,6 +13,8 @@
 
 #include "app/alarm_engine.h"
 #include "app/alarm_host.h"
+#include "calc/calculation_method.h"
+#include "calc/calendar.h"
 #include "calc/prayer_times.h"
 #include "platform/autostart.h"
 #include "platform/desktop_notification.h"
@@ -53,7 +55,7 @@ class CMainDlg : public QDialog, private SettingsReporter {
   void UpdateData(bool saveAndValidate = false);
   void SaveIfModified();
 
-  // Day display.
+  // Day display, by the chosen calculation method.
   void ComputeTodaysTimes(PrayerTimes& times);
   void ShowPrayerTimes();
   void ShowLocation(const CLocation& location);
@@ -132,6 +134,12 @@ class CMainDlg : public QDialog, private SettingsReporter {
   void ShowStartAtLogin();
   // The settings commands: the dialog, the refresh after a change, the save.
   void OnPreferences();
+  void OnCalculationMethod();
+  // A method chosen: stored, its whole angles also in the preferences, and
+  // the day display and next alarm by it.
+  void StoreMethod(const CalculationMethod& method);
+  CalculationMethod MethodInUse() const;
+  CivilDay Today();
   void OnLocation();
   void OnAlarms();
   void OnMonthTimetable();

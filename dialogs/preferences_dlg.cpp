@@ -1,8 +1,10 @@
 #include "dialogs/preferences_dlg.h"
 
 #include <QComboBox>
+#include <QPushButton>
 
 #include "dialogs/context_help.h"
+#include "dialogs/method_dlg.h"
 #include "platform/data_exchange.h"
 #include "settings/preferences.h"
 
@@ -11,6 +13,31 @@ namespace kestrivane {
 CPreferencesDlg::CPreferencesDlg(QWidget* parent) : CSettingsDialog(IDD_PREFERENCES, parent) {
   // The topic of the whole dialog, not a pop-up: no help-id table here.
   OnClicked(ID_HELP, [this] { WinHelp(this, HELP_CONTEXT, kPreferencesHelpTopic); });
+  OnClicked(IDC_CALCULATION_METHOD, [this] { OnCalculationMethod(); });
+  if (QWidget* button = Item(IDC_CALCULATION_METHOD)) button->setEnabled(false);
+}
+
+void CPreferencesDlg::OfferMethod(const CalculationMethod& method, const CLocation& location,
+                                  const CivilDay& today) {
+  m_method = method;
+  m_pLocation = &location;
+  m_today = today;
+  if (QWidget* button = Item(IDC_CALCULATION_METHOD)) button->setEnabled(true);
+}
+
+void CPreferencesDlg::OnCalculationMethod() {
+  if (m_pLocation == nullptr) return;
+  UpdateData(true);      // radios and lists: nothing to refuse
+  CPreferences working;  // the clock, school and classic's angles as chosen here
+  SaveTo(working);
+  CMethodDlg dialog(*m_pLocation, working, m_today, this);
+  dialog.LoadFrom(m_chosenMethod.value_or(m_method));
+  if (dialog.DoModal() != IDOK) return;
+  m_chosenMethod = dialog.Method();
+  const PreferenceAngles angles = PreferenceAnglesOf(*m_chosenMethod);
+  if (angles.fajr) m_nFajrAngle = *angles.fajr - kFirstAngle;
+  if (angles.isha) m_nIshaAngle = *angles.isha - kFirstAngle;
+  UpdateData(false);
 }
 
 void CPreferencesDlg::LoadFrom(const CPreferences& preferences) {

@@ -8,11 +8,23 @@
 
 namespace kestrivane {
 
+void CSettingsDialogs::OfferMethod(CalculationMethod& method, const CLocation& location,
+                                   const CivilDay& today) {
+  m_pMethod = &method;
+  m_pLocation = &location;
+  m_today = today;
+}
+
 bool CSettingsDialogs::RunPreferencesDialog(CPreferences& preferences) {
   CPreferencesDlg dialog(m_pParent);
   dialog.LoadFrom(preferences);
+  if (m_pMethod != nullptr) dialog.OfferMethod(*m_pMethod, *m_pLocation, m_today);
   if (dialog.DoModal() != IDOK) return false;
   dialog.SaveTo(preferences);
+  if (m_pMethod != nullptr && dialog.m_chosenMethod && *dialog.m_chosenMethod != *m_pMethod) {
+    *m_pMethod = *dialog.m_chosenMethod;
+    m_bMethodChanged = true;
+  }
   return true;
 }
 

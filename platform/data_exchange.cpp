@@ -77,12 +77,13 @@ std::string DoubleRangeMessage(double min, double max) {
   return "Please enter a number between " + FormatDouble(min) + " and " + FormatDouble(max) + ".";
 }
 
-CDataExchange::CDataExchange(QWidget* dialog, bool saveAndValidate)
-    : m_pDialog(dialog), m_bSaveAndValidate(saveAndValidate) {}
+CDataExchange::CDataExchange(QWidget* dialog, bool saveAndValidate, bool quiet)
+    : m_pDialog(dialog), m_bSaveAndValidate(saveAndValidate), m_bQuiet(quiet) {}
 
 void CDataExchange::Fail(int id, const std::string& message) {
   if (m_bFailed) return;
   m_bFailed = true;
+  if (m_bQuiet) return;
   ShowMessageBox(m_pDialog, message);
   QWidget* control = FindControl(m_pDialog, id);
   if (control == nullptr) return;

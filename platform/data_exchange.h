@@ -31,7 +31,9 @@ namespace kestrivane {
 
 class CDataExchange {
  public:
-  CDataExchange(QWidget* dialog, bool saveAndValidate);
+  // `quiet`: a refused field only ends the read, with no message and no
+  // focus moved (a dialog checking its fields as the user types).
+  CDataExchange(QWidget* dialog, bool saveAndValidate, bool quiet = false);
 
   bool SaveAndValidate() const { return m_bSaveAndValidate; }
   // True once a field was refused; the read is over.
@@ -74,6 +76,7 @@ class CDataExchange {
 
   QWidget* m_pDialog;
   bool m_bSaveAndValidate;
+  bool m_bQuiet;
   bool m_bFailed = false;
 };
 

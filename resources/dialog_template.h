@@ -72,5 +72,6 @@ const DialogTemplate* FindDialogTemplate(int id);
 std::span<const DialogTemplate> MainDialogTemplates();       // 100, 102
 std::span<const DialogTemplate> SettingsDialogTemplates();   // 130, 134, 135, 137, 141
 std::span<const DialogTemplate> TimetableDialogTemplates();  // 132, 133
+std::span<const DialogTemplate> MethodDialogTemplates();     // 143
 
 }  // namespace kestrivane

@@ -18,6 +18,7 @@ inline constexpr int IDD_LOCATION = 134;
 inline constexpr int IDD_DAYLIGHT_SAVING = 135;
 inline constexpr int IDD_ALARMS = 137;
 inline constexpr int IDD_RECIPIENTS = 141;
+inline constexpr int IDD_CALCULATION_METHOD = 143;
 
 // Icons: the program's own and the alarm's.
 inline constexpr int IDR_MAINFRAME = 128;
@@ -32,6 +33,7 @@ inline constexpr int ID_OPTIONS_TIMETABLE = 32772;
 inline constexpr int ID_OPTIONS_PREFERENCES = 32773;
 inline constexpr int ID_OPTIONS_ALARMS = 32774;
 inline constexpr int ID_FILE_START_AT_LOGIN = 32775;
+inline constexpr int ID_OPTIONS_METHOD = 32776;
 inline constexpr int ID_APP_ABOUT = 57664;
 inline constexpr int ID_HELP = 57670;  // the Help buttons: the contents, or the dialog's topic
 
@@ -57,6 +59,7 @@ inline constexpr int IDC_TIME_12 = 1027;
 inline constexpr int IDC_TIME_24 = 1028;
 inline constexpr int IDC_FAJR_ANGLE = 1082;
 inline constexpr int IDC_ISHA_ANGLE = 1084;
+inline constexpr int IDC_CALCULATION_METHOD = 1117;
 
 // The timetable (132) and the month prompt (133).
 inline constexpr int IDC_TIMETABLE = 1021;
@@ -98,5 +101,17 @@ inline constexpr int IDC_RECIPIENT_LIST = 1102;
 inline constexpr int IDC_RECIPIENT_NAME = 1103;
 inline constexpr int IDC_ADD_RECIPIENT = 1104;
 inline constexpr int IDC_REMOVE_RECIPIENT = 1105;
+
+// Calculation Method (143): the rules, then the six adjustments and the six
+// times of the preview in prayer order.
+inline constexpr int IDC_METHOD = 1118;
+inline constexpr int IDC_METHOD_FAJR_ANGLE = 1119;
+inline constexpr int IDC_METHOD_ISHA_ANGLE = 1120;
+inline constexpr int IDC_METHOD_ISHA_MINUTES = 1121;
+inline constexpr int IDC_METHOD_MAGHRIB_ANGLE = 1122;
+inline constexpr int IDC_METHOD_ROUNDING = 1123;
+inline constexpr int IDC_METHOD_HIGH_LATITUDE = 1124;
+inline constexpr int IDC_ADJUST_FAJR = 1125;   // 1125..1130
+inline constexpr int IDC_PREVIEW_FAJR = 1131;  // 1131..1136
 
 }  // namespace kestrivane

@@ -29,9 +29,10 @@ constexpr ControlTemplate kPreferencesControls[] = {
     {1082, ControlKind::ComboBox, kAngles, 147, 18, 52, 13, kGroup | kTabStop},
     {IDC_STATIC, ControlKind::Label, "&Isha`:", 109, 36, 34, 8, kStyleNone},
     {1084, ControlKind::ComboBox, kAngles, 147, 33, 52, 13, kGroup | kTabStop},
-    {57670, ControlKind::PushButton, "Help", 7, 112, 50, 14, kGroup | kTabStop},
-    {2, ControlKind::PushButton, "Cancel", 103, 112, 50, 14, kTabStop},
-    {1, ControlKind::DefPushButton, "OK", 157, 112, 50, 14, kTabStop},
+    {1117, ControlKind::PushButton, "Calculation &Method ...", 7, 110, 90, 14, kGroup | kTabStop},
+    {57670, ControlKind::PushButton, "Help", 7, 131, 50, 14, kGroup | kTabStop},
+    {2, ControlKind::PushButton, "Cancel", 103, 131, 50, 14, kTabStop},
+    {1, ControlKind::DefPushButton, "OK", 157, 131, 50, 14, kTabStop},
 };
 
 // Template 134: Define Location. Columns: labels at 15, degrees at 66,
@@ -147,7 +148,7 @@ constexpr ControlTemplate kRecipientsControls[] = {
 };
 
 constexpr DialogTemplate kTemplates[] = {
-    {130, "Preferences", 214, 133, "MS Sans Serif", 8, 0, kDialogSystemMenu | kDialogContextHelp,
+    {130, "Preferences", 214, 152, "MS Sans Serif", 8, 0, kDialogSystemMenu | kDialogContextHelp,
      kPreferencesControls},
     {134, "Define Location", 228, 173, "MS Sans Serif", 8, 0,
      kDialogSystemMenu | kDialogContextHelp, kLocationControls},

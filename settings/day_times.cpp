@@ -18,6 +18,13 @@ CalculationMethod ClassicMethod(const CPreferences& preferences) {
                    static_cast<double>(static_cast<uint32_t>(preferences.m_nIshaAngle)));
 }
 
+CalculationMethod MethodInUse(const CalculationMethod& chosen, const CPreferences& preferences) {
+  if (chosen.id != MethodId::kClassic) return chosen;
+  CalculationMethod classic = ClassicMethod(preferences);
+  classic.adjustments = chosen.adjustments;
+  return classic;
+}
+
 PrayerTimes ComputePrayerTimes(const CLocation& location, const CPreferences& preferences,
                                const CalculationMethod& method, const CivilDay& date,
                                int32_t daylightSaving) {

@@ -20,6 +20,10 @@ int32_t DaylightSavingOn(const CLocation& location, const CivilDay& date);
 // The program's own arithmetic with the preferences' angles.
 CalculationMethod ClassicMethod(const CPreferences& preferences);
 
+// The method the times follow when `chosen` is stored: classic takes the
+// preferences' angles as they are now, keeping its adjustments.
+CalculationMethod MethodInUse(const CalculationMethod& chosen, const CPreferences& preferences);
+
 // The six times of `date` by `method`, with daylight saving as given; the
 // Asr school is the preferences'. Every other form below comes here.
 PrayerTimes ComputePrayerTimes(const CLocation& location, const CPreferences& preferences,

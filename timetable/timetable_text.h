@@ -43,9 +43,16 @@ std::vector<TimetableDay> ComputeMonth(const CLocation& location, const CPrefere
 
 // Header, rows and footer; no line break after the footer. A month outside
 // 1..12 gives "". A time outside its date shows its clock time with the
-// day's mark right after it, in the blanks before the next column.
+// day's mark right after it, in the blanks before the next column. The
+// footer names `method` when it is not empty.
 std::string FormatTimetableText(const std::string& city, int16_t year, int16_t month,
-                                const std::vector<TimetableDay>& days);
+                                const std::vector<TimetableDay>& days,
+                                const std::string& method = {});
+
+// The footer's name of the method: "" for the plain classic arithmetic, so
+// its timetable stays as it always was; " (adjusted)" after the name when
+// the user's adjustments move a time.
+std::string MethodNote(const CalculationMethod& method, const CPreferences& preferences);
 
 // ComputeMonth and FormatTimetableText for the location's city, as UTF-8
 // text (settings/stored_text.h) like the rest of the page.

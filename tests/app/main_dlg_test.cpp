@@ -26,13 +26,16 @@
 #include <map>
 #include <thread>
 
+#include "app/time_format.h"
 #include "calc/calendar.h"
 #include "platform/caption_flash.h"
 #include "platform/dialog_builder.h"
 #include "platform/modal.h"
 #include "platform/wave_file.h"
+#include "settings/day_times.h"
 #include "tests/app/fake_alarm_host.h"
 #include "tests/app/qt_test_support.h"
+#include "tests/dialogs/dialog_records.h"
 
 namespace kestrivane {
 namespace {
@@ -174,6 +177,36 @@ TEST_F(MainDlgTest, EveryValueShowsWholeOrElidedWithItsToolTip) {
   EXPECT_EQ(colon(IDC_FAJR), colon(IDC_FAJR + 2));
 }
 
+// The method chosen in its dialog, from its command or from Preferences
+// (only after its OK), is stored with its whole 'Isha angle in the
+// preferences, saved, and the day display shows its times.
+TEST_F(MainDlgTest, TheChosenMethodIsStoredAndShown) {
+  const std::tuple<int, const char*, const char*, MethodId, int> rows[] = {
+      {ID_OPTIONS_METHOD, "1118=Muslim World League;1", "", MethodId::kMuslimWorldLeague, 17},
+      {ID_OPTIONS_PREFERENCES, "1117>1118=Kuwait;1", "1", MethodId::kKuwait, 18},
+      {ID_OPTIONS_PREFERENCES, "1117>1118=Muslim World League;1", "1", MethodId::kMuslimWorldLeague,
+       17},
+      {ID_OPTIONS_PREFERENCES, "1117>1118=Muslim World League;1", "2", MethodId::kClassic, 18}};
+  for (const auto& [command, script, end, method, ishaAngle] : rows) {
+    std::filesystem::remove("Prefs.dat");
+    TestMainDlg w;
+    ASSERT_TRUE(w.OnInitDialog());
+    testing::WhenModal([script = script, end = end](QWidget* dialog) {
+      testing::Play(dialog, script);
+      if (dialog->isVisible()) testing::Play(dialog, end);
+    });
+    EXPECT_TRUE(w.OnCmdMsg(command));
+    CLocations& d = *w.Settings();
+    EXPECT_EQ(d.m_extra.method.id, method);
+    EXPECT_EQ(d.m_preferences.m_nIshaAngle, ishaAngle);
+    EXPECT_FALSE(d.IsModified());
+    const PrayerTimes t =
+        ComputePrayerTimes(d.m_location, d.m_preferences, MethodFor(method), {2000, 1, 7}, 0);
+    for (int i = Fajr; i <= Isha; ++i)
+      EXPECT_EQ(GetControlText(&w, IDC_FAJR + i), FormatTimeOfDay(t[i].hour, t[i].minute, false));
+  }
+}
+
 TEST_F(MainDlgTest, AFailedLoadIsReportedAndTheDefaultsServe) {
   std::ofstream("Prefs.dat", std::ios::binary) << std::string("\x02\x00\x00\x00\x02\x00", 6);
   ASSERT_TRUE(window.OnInitDialog());
@@ -244,6 +277,7 @@ TEST_F(MainDlgTest, EachCommandWhileAnAlarmRuns) {
   };
   const Row rows[] = {
       {"Preferences", command(ID_OPTIONS_PREFERENCES), false, "AD", "11000/5"},
+      {"Calculation Method", command(ID_OPTIONS_METHOD), false, "AD", "11000/5"},
       {"Location", command(ID_OPTIONS_LOCATION), false, "AD", "11000/5"},
       {"Alarms", command(ID_OPTIONS_ALARMS), false, "AD", "11000/5"},
       {"Timetable", command(ID_OPTIONS_TIMETABLE), false, "AD", "11000/5"},
