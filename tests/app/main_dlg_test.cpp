@@ -189,6 +189,7 @@ TEST_F(MainDlgTest, TheChosenMethodIsStoredAndShown) {
       {ID_OPTIONS_PREFERENCES, "1117>1118=Muslim World League;1", "2", MethodId::kClassic, 18}};
   for (const auto& [command, script, end, method, ishaAngle] : rows) {
     std::filesystem::remove("Prefs.dat");
+    std::filesystem::remove("Kestrivane.ini");
     TestMainDlg w;
     ASSERT_TRUE(w.OnInitDialog());
     testing::WhenModal([script = script, end = end](QWidget* dialog) {
@@ -468,9 +469,9 @@ TEST_F(MainDlgTest, StartAtLoginIsAnEntryTheMenusSwitch) {
   QStringList items;
   for (const QAction* action : window.TrayMenu().actions()) items << action->text();
   EXPECT_EQ(items.join('|'),
-            "&Restore||&Preferences ...|&Location ...|&Alarms ...|&Month Timetable ...||"
+            "&Restore||&Preferences ...|&Calculation Method ...|&Location ...|&Alarms ...|&Month Timetable ...||"
             "A&bout Kestrivane...|Start at Lo&gin||&Quit");
-  QAction* trayItem = window.TrayMenu().actions()[8];
+  QAction* trayItem = window.TrayMenu().actions()[9];
   ASSERT_TRUE(fileItem && fileItem->isChecked() && trayItem->isChecked());
   // Off from the File menu; both items follow, and a later start keeps it off.
   fileItem->trigger();
