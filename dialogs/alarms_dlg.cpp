@@ -79,7 +79,12 @@ CAlarmsDlg::CAlarmsDlg(CAlarmTable* alarms, const PrayerTimes& today, int32_t cl
   // Not in the template: beside Cancel and OK, below the alarms.
   m_pSoundNote->setObjectName(QStringLiteral("soundNote"));
   m_pSoundNote->setWordWrap(true);
-  m_pSoundNote->setGeometry(MapDialogRect(QRect(7, 147, 176, 22), BaseUnitsOf(font())));
+  QRect note = MapDialogRect(QRect(7, 147, 176, 22), BaseUnitsOf(font()));
+  // It ends before the context-help button, which may share the row.
+  if (const auto* help = findChild<QWidget*>(QLatin1String(kContextHelpButtonName))) {
+    if (help->geometry().intersects(note)) note.setRight(help->x() - 4);
+  }
+  m_pSoundNote->setGeometry(note);
   m_pSoundNote->hide();
   connect(ItemAs<QCheckBox>(IDC_PLAY_SOUND), &QCheckBox::toggled, this,
           [this] { ShowSoundNote(); });

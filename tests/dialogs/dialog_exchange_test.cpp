@@ -152,6 +152,8 @@ TEST_F(DialogTest, SetAlarmsSaysWhenAzanWavCannotBePlayed) {
     RunDialog(Alarms, records, [&](QWidget* dialog) {
       for (const char* separator : {"", "|"}) {
         const auto* note = dialog->findChild<QLabel*>("soundNote");
+        const auto* help = dialog->findChild<QWidget*>(kContextHelpButtonName);
+        EXPECT_FALSE(help->geometry().intersects(note->geometry()));
         seen += separator + (note->isVisibleTo(dialog) ? note->text().toStdString() : "");
         Play(dialog, "1112");
       }
