@@ -18,6 +18,16 @@ CalculationMethod ClassicMethod(const CPreferences& preferences) {
                    static_cast<double>(static_cast<uint32_t>(preferences.m_nIshaAngle)));
 }
 
+CalculationMethod DocumentMethod(const CPreferences& preferences, const ExtraSettings& extra) {
+  CalculationMethod method = extra.method;
+  if (method.id == MethodId::kClassic) {
+    const CalculationMethod classic = ClassicMethod(preferences);
+    method.fajrAngle = classic.fajrAngle;
+    method.ishaAngle = classic.ishaAngle;
+  }
+  return method;
+}
+
 PrayerTimes ComputePrayerTimes(const CLocation& location, const CPreferences& preferences,
                                const CalculationMethod& method, const CivilDay& date,
                                int32_t daylightSaving) {

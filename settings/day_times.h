@@ -8,6 +8,7 @@
 #include "calc/calculation_method.h"
 #include "calc/calendar.h"
 #include "calc/prayer_times.h"
+#include "settings/extra_settings.h"
 #include "settings/location.h"
 #include "settings/preferences.h"
 
@@ -19,6 +20,10 @@ int32_t DaylightSavingOn(const CLocation& location, const CivilDay& date);
 
 // The program's own arithmetic with the preferences' angles.
 CalculationMethod ClassicMethod(const CPreferences& preferences);
+
+// The method the settings choose: Kestrivane.ini's, with Prefs.dat's angles
+// for classic.
+CalculationMethod DocumentMethod(const CPreferences& preferences, const ExtraSettings& extra);
 
 // The six times of `date` by `method`, with daylight saving as given; the
 // Asr school is the preferences'. Every other form below comes here.

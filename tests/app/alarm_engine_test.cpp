@@ -11,6 +11,9 @@
 #include <cstring>
 #include <string>
 
+#include "app/time_format.h"
+#include "calc/calendar.h"
+#include "settings/day_times.h"
 #include "settings/locations_document.h"
 #include "tests/app/fake_alarm_host.h"
 
@@ -112,6 +115,36 @@ TEST_F(AlarmEngineTest, RoadOfOneAlarm) {
   EXPECT_EQ(host.boxes[0].first, At(0, 12, 46));
   EXPECT_EQ(Calls(0, {"icon"}).back(), "icon " + std::to_string(IDR_MAINFRAME));
   EXPECT_EQ(host.tip, "Zuhr azan at 12:30 P.M.");
+}
+
+// Maghrib + 10 in Madrid the evening before daylight saving begins: the
+// next-alarm text gives the next date's time, and the stored time turns with
+// the date (a program reading only Prefs.dat sees that day's alarm).
+TEST_F(AlarmEngineTest, FollowingAlarmTakesEachDatesTime) {
+  document.m_preferences.m_nTimeFormat = 1;
+  CDstRule rule;
+  rule.SetWeekday(true, true, 2, 4, 0);
+  rule.SetWeekday(false, true, 9, 4, 0);
+  document.m_location.Set("Madrid", "Spain", 40, 25, false, 3, 42, true, 667, 1.0, rule);
+  SetAlarms({{Maghrib, 12, 0, 5}});
+  document.m_extra.following[Maghrib] = {true, 10};
+  const auto azan = [&](int day) {
+    const PrayerTime t =
+        ComputePrayerTimes(document.m_location, document.m_preferences,
+                           CivilFromDays(DaysFromCivil(2001, 1, 1) + day))[Maghrib];
+    return t.hour * 60 + t.minute + 10;
+  };
+  const auto stored = [&] {
+    const uint16_t word = document.m_preferences.m_alarms.m_alarm[Maghrib].m_wAzanTime;
+    return (word >> 8) * 60 + (word & 0xFF);
+  };
+  ASSERT_GE(azan(83) - azan(82), 59);  // 25 March 2001: an hour later by the clock
+  StartAt(At(82, 22, 0));
+  EXPECT_EQ(stored(), azan(82));
+  EXPECT_EQ(engine.NextAlarm(),
+            "maGHrib azan at " + FormatTimeOfDay(azan(83) / 60, azan(83) % 60, true));
+  host.RunUntil(At(83, 0, 0, 5));
+  EXPECT_EQ(stored(), azan(83));
 }
 
 // A scenario: its name, the start time and the alarms (prayer 0 Fajr to 5
