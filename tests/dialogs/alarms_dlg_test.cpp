@@ -1,4 +1,5 @@
-// Set Alarms' candidate azan times and the time texts read back.
+// Set Alarms' candidate azan times, the time texts read back, and the
+// alarms that follow their prayer.
 
 #include "dialogs/alarms_dlg.h"
 
@@ -7,9 +8,12 @@
 #include <tuple>
 
 #include "app/time_format.h"
+#include "tests/dialogs/dialog_records.h"
 
 namespace kestrivane {
 namespace {
+
+using namespace testing;
 
 TEST(AzanCandidates, FollowTheStepAndStopAtTheNextPrayer) {
   // The prayer's time, the next one's (hour -1: none), the step, the candidates.
@@ -38,6 +42,41 @@ TEST(ParseTimeText, ReadsBothClockFormsOfEveryTime) {
       EXPECT_EQ(ParseTimeText(text), minute / 60 << 8 | minute % 60) << text;
     }
   }
+}
+
+// Rows: the offset Maghrib or 'Isha follows by before (-1: fixed), the choice
+// made, what follows after, the stored time, and what the list shows again.
+TEST_F(DialogTest, AChosenFollowingAlarmIsStoredWithTodaysTimeAndShownAgain) {
+  const struct {
+    Prayer prayer;
+    int before;
+    const char* choice;
+    AlarmFollowing after;
+    uint16_t stored;
+    const char* shown;
+  } rows[] = {
+      {Maghrib, -1, "1067=maGHrib + 10", {true, 10}, 18 << 8 | 12, "1067=maGHrib + 10"},
+      {Maghrib, 10, "1067= 6:15 P.M.", {}, 18 << 8 | 15, "1067= 6:15 P.M."},
+      {Isha, 7, "1068=`ishaa' + 7", {true, 7}, 19 << 8 | 47, "1068=`ishaa' + 7"},  // not offered,
+                                                                                   // kept
+  };
+  std::string firstItems;
+  for (const auto& row : rows) {
+    Records records;
+    if (row.before >= 0) records.following[row.prayer] = {true, row.before};
+    ASSERT_TRUE(RunDialog(Dialog::Alarms, records, Script(row.choice + std::string(";1"))));
+    EXPECT_EQ(records.following[row.prayer], row.after) << row.choice;
+    EXPECT_EQ(records.preferences.m_alarms.m_alarm[row.prayer].m_wAzanTime, row.stored);
+    RunDialog(Dialog::Alarms, records, [&](QWidget* d) {
+      EXPECT_EQ(Observe(*d, row.shown), row.shown);
+      auto* list = qobject_cast<QComboBox*>(FindControl(d, 1067));
+      for (int i = 0; &row == rows && i < 9; ++i)
+        firstItems += list->itemText(i).toStdString() + "|";
+    });
+  }
+  EXPECT_EQ(firstItems,
+            "At maGHrib time|maGHrib + 5|maGHrib + 10|maGHrib + 15|maGHrib + 20|maGHrib + 30|"
+            "maGHrib + 45|maGHrib + 60| 6:10 P.M.|");
 }
 
 }  // namespace

@@ -79,12 +79,12 @@ TEST_F(DialogTest, RecordsShowTheControlsAnswerAndOkStoresWhatTheyShow) {
        "1074= 5:00 A.M.;1075=12:10 P.M.;1062= 5:30 A.M.;1063=12:15 P.M.",
        "alarms 1/5:30/15* 0/0:0/15 0/12:15/15* 0/15:30/15* 0/18:10/15* 0/19:45/15* sound 0 dirty "
        "1"},
-      {Alarms,  // Maghrib without a candidate before 'Isha keeps its entry
+      {Alarms,  // Maghrib without a fixed candidate before 'Isha keeps its entry
        [](Records& r) {
          r.today[Maghrib] = {18, 58}, r.today[Isha] = {19, 2};
          r.preferences.m_alarms.m_alarm[Maghrib].m_nFlags = 1;
        },
-       "1072=30", "1067=-;1058=~[x];1068= 7:15 P.M.;1059=[ ]",
+       "1072=30", "1067=-;1058=[x];1068= 7:15 P.M.;1059=[ ]",
        "alarms 0/5:15/15* 0/0:0/15 0/12:15/15* 0/15:30/15* 1/0:0/15 0/19:15/15* sound 0 dirty 1"},
       {Recipients, Names, "1103=pending",
        "1102=*adam|Bilal|zed;1103=PENDING;1104=&Add (default);1105=&Remove;1=OK;0=1103",
