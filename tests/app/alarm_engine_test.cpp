@@ -122,10 +122,7 @@ TEST_F(AlarmEngineTest, RoadOfOneAlarm) {
 // the date (a program reading only Prefs.dat sees that day's alarm).
 TEST_F(AlarmEngineTest, FollowingAlarmTakesEachDatesTime) {
   document.m_preferences.m_nTimeFormat = 1;
-  CDstRule rule;
-  rule.SetWeekday(true, true, 2, 4, 0);
-  rule.SetWeekday(false, true, 9, 4, 0);
-  document.m_location.Set("Madrid", "Spain", 40, 25, false, 3, 42, true, 667, 1.0, rule);
+  testing::SetInMadrid(document);
   SetAlarms({{Maghrib, 12, 0, 5}});
   document.m_extra.following[Maghrib] = {true, 10};
   const auto azan = [&](int day) {
@@ -138,7 +135,6 @@ TEST_F(AlarmEngineTest, FollowingAlarmTakesEachDatesTime) {
     const uint16_t word = document.m_preferences.m_alarms.m_alarm[Maghrib].m_wAzanTime;
     return (word >> 8) * 60 + (word & 0xFF);
   };
-  ASSERT_GE(azan(83) - azan(82), 59);  // 25 March 2001: an hour later by the clock
   StartAt(At(82, 22, 0));
   EXPECT_EQ(stored(), azan(82));
   EXPECT_EQ(engine.NextAlarm(),

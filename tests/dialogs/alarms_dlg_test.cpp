@@ -45,36 +45,28 @@ TEST(ParseTimeText, ReadsBothClockFormsOfEveryTime) {
 }
 
 // Rows: the offset Maghrib or 'Isha follows by before (-1: fixed), the choice
-// made, what follows after, the stored time, and what the list shows again.
+// made, what follows after, the stored time; the list shows the choice again.
 TEST_F(DialogTest, AChosenFollowingAlarmIsStoredWithTodaysTimeAndShownAgain) {
-  const struct {
-    Prayer prayer;
-    int before;
-    const char* choice;
-    AlarmFollowing after;
-    uint16_t stored;
-    const char* shown;
-  } rows[] = {
-      {Maghrib, -1, "1067=maGHrib + 10", {true, 10}, 18 << 8 | 12, "1067=maGHrib + 10"},
-      {Maghrib, 10, "1067= 6:15 P.M.", {}, 18 << 8 | 15, "1067= 6:15 P.M."},
-      {Isha, 7, "1068=`ishaa' + 7", {true, 7}, 19 << 8 | 47, "1068=`ishaa' + 7"},  // not offered,
-                                                                                   // kept
+  const std::tuple<Prayer, int, std::string, AlarmFollowing, uint16_t> rows[] = {
+      {Maghrib, -1, "1067=maGHrib + 10", {true, 10}, 18 << 8 | 12},
+      {Maghrib, 10, "1067= 6:15 P.M.", {}, 18 << 8 | 15},
+      {Isha, 7, "1068=`ishaa' + 7", {true, 7}, 19 << 8 | 47},  // not offered, kept
   };
-  std::string firstItems;
-  for (const auto& row : rows) {
+  std::string items;
+  for (const auto& [prayer, before, choice, after, stored] : rows) {
     Records records;
-    if (row.before >= 0) records.following[row.prayer] = {true, row.before};
-    ASSERT_TRUE(RunDialog(Dialog::Alarms, records, Script(row.choice + std::string(";1"))));
-    EXPECT_EQ(records.following[row.prayer], row.after) << row.choice;
-    EXPECT_EQ(records.preferences.m_alarms.m_alarm[row.prayer].m_wAzanTime, row.stored);
+    if (before >= 0) records.following[prayer] = {true, before};
+    ASSERT_TRUE(RunDialog(Dialog::Alarms, records, Script(choice + ";1")));
+    EXPECT_EQ(records.following[prayer], after) << choice;
+    EXPECT_EQ(records.preferences.m_alarms.m_alarm[prayer].m_wAzanTime, stored) << choice;
     RunDialog(Dialog::Alarms, records, [&](QWidget* d) {
-      EXPECT_EQ(Observe(*d, row.shown), row.shown);
+      EXPECT_EQ(Observe(*d, choice), choice);
       auto* list = qobject_cast<QComboBox*>(FindControl(d, 1067));
-      for (int i = 0; &row == rows && i < 9; ++i)
-        firstItems += list->itemText(i).toStdString() + "|";
+      for (int i = items.empty() ? 0 : 9; i < 9; ++i)
+        items += list->itemText(i).toStdString() + "|";
     });
   }
-  EXPECT_EQ(firstItems,
+  EXPECT_EQ(items,
             "At maGHrib time|maGHrib + 5|maGHrib + 10|maGHrib + 15|maGHrib + 20|maGHrib + 30|"
             "maGHrib + 45|maGHrib + 60| 6:10 P.M.|");
 }
