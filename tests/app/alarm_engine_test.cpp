@@ -119,7 +119,8 @@ TEST_F(AlarmEngineTest, RoadOfOneAlarm) {
 
 // Maghrib + 10 in Madrid the evening before daylight saving begins: the
 // next-alarm text gives the next date's time, and the stored time turns with
-// the date (a program reading only Prefs.dat sees that day's alarm).
+// the date (a program reading only Prefs.dat sees that day's alarm) and with
+// a changed setting.
 TEST_F(AlarmEngineTest, FollowingAlarmTakesEachDatesTime) {
   document.m_preferences.m_nTimeFormat = 1;
   testing::SetInMadrid(document);
@@ -139,7 +140,13 @@ TEST_F(AlarmEngineTest, FollowingAlarmTakesEachDatesTime) {
   EXPECT_EQ(stored(), azan(82));
   EXPECT_EQ(engine.NextAlarm(),
             "maGHrib azan at " + FormatTimeOfDay(azan(83) / 60, azan(83) % 60, true));
-  host.RunUntil(At(83, 0, 0, 5));
+  host.RunUntil(At(83, 0, azan(83), 5));
+  EXPECT_EQ(stored(), azan(83));
+  EXPECT_EQ(engine.AlarmMessage(),
+            "maGHrib prayer at " + FormatTimeOfDay((azan(83) + 5) / 60, (azan(83) + 5) % 60, true) +
+                " Insha Allah.");
+  document.m_location.m_dTimeZone = 2;
+  host.RunUntil(host.clock + 5);
   EXPECT_EQ(stored(), azan(83));
 }
 

@@ -53,6 +53,7 @@ TEST_P(AlarmSimulation, EveryAlarmOnceForItsDateInItsMinute) {
   std::vector<std::pair<int64_t, int64_t>> dstJumps;  // (when, by how much)
   if (following) {
     testing::SetInMadrid(document);
+    document.m_preferences.m_nIshaAngle = 17;  // classic by the angles of the preferences
     document.m_extra.following[Maghrib] = {true, 0};
     document.m_extra.following[Isha] = {true, 15};
     dstJumps = {{At(83, 2, 0), 3600}, {At(300, 3, 0), -3600}};
