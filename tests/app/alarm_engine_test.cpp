@@ -126,28 +126,23 @@ TEST_F(AlarmEngineTest, FollowingAlarmTakesEachDatesTime) {
   testing::SetInMadrid(document);
   SetAlarms({{Maghrib, 12, 0, 5}});
   document.m_extra.following[Maghrib] = {true, 10};
-  const auto azan = [&](int day) {
-    const PrayerTime t =
+  const auto azan = [&](int day, int offset = 10) {  // hour * 256 + minute
+    return FollowingAzanTime(
         ComputePrayerTimes(document.m_location, document.m_preferences,
-                           CivilFromDays(DaysFromCivil(2001, 1, 1) + day))[Maghrib];
-    return t.hour * 60 + t.minute + 10;
+                           CivilFromDays(DaysFromCivil(2001, 1, 1) + day))[Maghrib],
+        offset);
   };
-  const auto stored = [&] {
-    const uint16_t word = document.m_preferences.m_alarms.m_alarm[Maghrib].m_wAzanTime;
-    return (word >> 8) * 60 + (word & 0xFF);
-  };
+  const auto text = [](uint16_t time) { return FormatTimeOfDay(time >> 8, time & 0xFF, true); };
+  const uint16_t& stored = document.m_preferences.m_alarms.m_alarm[Maghrib].m_wAzanTime;
   StartAt(At(82, 22, 0));
-  EXPECT_EQ(stored(), azan(82));
-  EXPECT_EQ(engine.NextAlarm(),
-            "maGHrib azan at " + FormatTimeOfDay(azan(83) / 60, azan(83) % 60, true));
-  host.RunUntil(At(83, 0, azan(83), 5));
-  EXPECT_EQ(stored(), azan(83));
-  EXPECT_EQ(engine.AlarmMessage(),
-            "maGHrib prayer at " + FormatTimeOfDay((azan(83) + 5) / 60, (azan(83) + 5) % 60, true) +
-                " Insha Allah.");
+  EXPECT_EQ(stored, azan(82));
+  EXPECT_EQ(engine.NextAlarm(), "maGHrib azan at " + text(azan(83)));
+  host.RunUntil(At(83, azan(83) >> 8, azan(83) & 0xFF, 5));
+  EXPECT_EQ(stored, azan(83));
+  EXPECT_EQ(engine.AlarmMessage(), "maGHrib prayer at " + text(azan(83, 15)) + " Insha Allah.");
   document.m_location.m_dTimeZone = 2;
   host.RunUntil(host.clock + 5);
-  EXPECT_EQ(stored(), azan(83));
+  EXPECT_EQ(stored, azan(83));
 }
 
 // A scenario: its name, the start time and the alarms (prayer 0 Fajr to 5
