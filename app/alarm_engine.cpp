@@ -8,6 +8,7 @@
 #include "platform/mailslot.h"
 #include "platform/messenger_message.h"
 #include "resources/string_table.h"
+#include "settings/day_times.h"
 #include "settings/locations_document.h"
 
 namespace kestrivane {
@@ -68,18 +69,19 @@ void CAlarmEngine::StopAlarmTimer() {
 
 CAlarmEngine::Clock CAlarmEngine::ReadClock() {
   const LocalTime time = m_host.Now();
+  m_bTimesChecked = false;
   Clock now;
   now.day = DaysFromCivil(time.year, time.month, time.day);
   now.minute = static_cast<uint16_t>(time.hour * 60 + time.minute);
   return now;
 }
 
-int CAlarmEngine::CursorAt(uint16_t minute) const {
+int CAlarmEngine::CursorAt(int64_t day, uint16_t minute) const {
   const CAlarmTable& alarms = m_document.m_preferences.m_alarms;
   const int last = alarms.m_alarm[Isha].IsOn() ? Isha : alarms.FindPrevEnabled(Isha);
   int cursor = last;
   for (int entry = last; entry >= 0;) {
-    const uint16_t azan = AzanMinuteOfDay(entry);
+    const uint16_t azan = AzanMinuteOn(entry, day);
     entry = alarms.FindPrevEnabled(entry);
     if (minute < azan) {
       cursor = entry;
@@ -97,7 +99,7 @@ void CAlarmEngine::FindCurrentAlarm() {
 
   m_nCurrentAlarm = -1;
   if (anyOn && !m_bAlarmsDisabled) {
-    const int cursor = CursorAt(now.minute);
+    const int cursor = CursorAt(now.day, now.minute);
     // An OK in Set Alarms between an azan and its iqamah keeps that iqamah.
     const bool iqamah = cursor >= 0 && IqamahPending(cursor, now.day, now.Absolute());
     if (!StartAlarmTimer(5, iqamah ? IDT_IQAMAH : IDT_AZAN)) {
@@ -130,20 +132,22 @@ void CAlarmEngine::FollowClock(const Clock& now) {
     // across midnight) takes up that date where the clock now stands.
     const bool forward = now.day > m_nCursorDay;
     m_nCursorDay = now.day;
-    m_nCurrentAlarm = forward ? -1 : CursorAt(now.minute);
+    m_nCurrentAlarm = forward ? -1 : CursorAt(now.day, now.minute);
     std::erase_if(m_fired, [&](const auto& record) {
       return record.first < now.day - kDaysRemembered || record.first > now.day + kDaysRemembered;
     });
   } else if (now.Absolute() < m_nLastMinute) {
     // Set back within the date: what the clock comes back before is ahead again.
-    m_nCurrentAlarm = std::min(m_nCurrentAlarm, CursorAt(now.minute));
+    m_nCurrentAlarm = std::min(m_nCurrentAlarm, CursorAt(now.day, now.minute));
   }
   m_nLastMinute = now.Absolute();
+  StoreFollowingTimes(now.day);
 }
 
 void CAlarmEngine::ShowNextAlarm(int index, bool iqamahMode) {
   const CAlarmTable& alarms = m_document.m_preferences.m_alarms;
   int entry = index;
+  int64_t day = iqamahMode ? m_nAlarmDay : m_nCursorDay;
   if (!iqamahMode) {
     // The next entry whose azan has not fired today, or whose iqamah is
     // still to come after the clock was set back; else tomorrow's first.
@@ -158,6 +162,7 @@ void CAlarmEngine::ShowNextAlarm(int index, bool iqamahMode) {
     }
     if (entry == -1) {
       entry = alarms.FindNextEnabled(-1);
+      ++day;
     }
   }
   if (entry < 0 || entry >= kPrayerCount || m_bAlarmsDisabled) {
@@ -169,9 +174,11 @@ void CAlarmEngine::ShowNextAlarm(int index, bool iqamahMode) {
   uint16_t hour = 0;
   uint16_t minute = 0;
   if (iqamahMode) {
-    IqamahTime(entry, hour, minute);
+    IqamahTime(entry, day, hour, minute);
   } else {
-    alarms.m_alarm[entry].GetAzanTime(hour, minute);
+    const uint16_t azan = AzanTimeOn(entry, day);
+    hour = static_cast<uint16_t>(azan >> 8);
+    minute = static_cast<uint16_t>(azan & 0xFF);
   }
   m_strNextAlarm =
       PrayerName(entry) + (iqamahMode ? " iqama at " : " azan at ") +
@@ -216,7 +223,8 @@ void CAlarmEngine::OnAzanTick() {
   // The latest switched-on entry whose azan has come and is past the cursor;
   // after a jump over several only that one fires.
   for (int i = Isha; i >= Fajr; --i) {
-    if (now.minute < AzanMinuteOfDay(i) || m_nCurrentAlarm >= i || !alarms.m_alarm[i].IsOn()) {
+    if (now.minute < AzanMinuteOn(i, now.day) || m_nCurrentAlarm >= i ||
+        !alarms.m_alarm[i].IsOn()) {
       continue;
     }
     m_nCurrentAlarm = i;
@@ -244,8 +252,8 @@ void CAlarmEngine::OnIqamahTick() {
     StartAlarmTimer(m_bAlarmActive ? 1 : 5, IDT_AZAN);
     return;
   }
-  const int64_t azan = m_nAlarmDay * kMinutesPerDay + AzanMinuteOfDay(m_nAlarmEntry);
-  const int64_t iqamah = m_nAlarmDay * kMinutesPerDay + IqamahMinuteOfDay(m_nAlarmEntry);
+  const int64_t azan = m_nAlarmDay * kMinutesPerDay + AzanMinuteOn(m_nAlarmEntry, m_nAlarmDay);
+  const int64_t iqamah = m_nAlarmDay * kMinutesPerDay + IqamahMinuteOn(m_nAlarmEntry, m_nAlarmDay);
   if (iqamah < now.day * kMinutesPerDay || now.Absolute() < azan) {
     // An iqamah of an earlier date will not come, and a clock set back before
     // the azan starts the azan watch again: the iqamah returns with its azan.
@@ -277,14 +285,14 @@ void CAlarmEngine::WatchIqamahOf(int entry, int64_t day) {
 bool CAlarmEngine::IqamahPending(int entry, int64_t day, int64_t now) {
   const Fired& fired = FiredOn(day);
   return (fired.azans & Bit(entry)) != 0 && (fired.iqamahs & Bit(entry)) == 0 &&
-         day * kMinutesPerDay + IqamahMinuteOfDay(entry) >= now;
+         day * kMinutesPerDay + IqamahMinuteOn(entry, day) >= now;
 }
 
 void CAlarmEngine::FireAlarm(int index, bool iqamah) {
   const CAlarmTable& alarms = m_document.m_preferences.m_alarms;
   uint16_t hour = 0;
   uint16_t minute = 0;
-  IqamahTime(index, hour, minute);
+  IqamahTime(index, iqamah ? m_nAlarmDay : m_nCursorDay, hour, minute);
   const std::string iqamahText =
       FormatTimeOfDay(static_cast<int16_t>(hour), static_cast<int16_t>(minute), Use24Hour());
   const std::string name = PrayerName(index);
@@ -330,7 +338,7 @@ void CAlarmEngine::FlashTick(const Clock& now) {
   }
   // The alarm runs until the minute after its iqamah's, on whatever date that is.
   if (m_nAlarmEntry < 0 ||
-      now.Absolute() > m_nAlarmDay * kMinutesPerDay + IqamahMinuteOfDay(m_nAlarmEntry)) {
+      now.Absolute() > m_nAlarmDay * kMinutesPerDay + IqamahMinuteOn(m_nAlarmEntry, m_nAlarmDay)) {
     StopAlarm();
     return;
   }
@@ -360,19 +368,26 @@ void CAlarmEngine::StopAlarm() {
 
 CAlarmEngine::Fired& CAlarmEngine::FiredOn(int64_t day) { return m_fired[day]; }
 
-uint16_t CAlarmEngine::AzanMinuteOfDay(int index) const {
-  uint16_t hour = 0;
-  uint16_t minute = 0;
-  m_document.m_preferences.m_alarms.m_alarm[index].GetAzanTime(hour, minute);
-  return static_cast<uint16_t>(hour * 60 + minute);
+uint16_t CAlarmEngine::AzanTimeOn(int index, int64_t day) const {
+  const AlarmFollowing& following = m_document.m_extra.following[static_cast<size_t>(index)];
+  if (!following.follows) {
+    return m_document.m_preferences.m_alarms.m_alarm[index].m_wAzanTime;
+  }
+  return FollowingAzanTime(TimesOn(day)[index], following.offsetMinutes);
+}
+
+uint16_t CAlarmEngine::AzanMinuteOn(int index, int64_t day) const {
+  const uint16_t azan = AzanTimeOn(index, day);
+  return static_cast<uint16_t>((azan >> 8) * 60 + (azan & 0xFF));
 }
 
 // The delay is added to the minute with one carry into the hour; the hour is
 // never reduced, so 23:50 + 15 is 24:05: five past midnight of the next date.
-void CAlarmEngine::IqamahTime(int index, uint16_t& hour, uint16_t& minute) const {
-  const CAlarmSetting& entry = m_document.m_preferences.m_alarms.m_alarm[index];
-  entry.GetAzanTime(hour, minute);
-  const unsigned sum = minute + entry.m_nIqamahDelay;
+void CAlarmEngine::IqamahTime(int index, int64_t day, uint16_t& hour, uint16_t& minute) const {
+  const uint16_t azan = AzanTimeOn(index, day);
+  hour = static_cast<uint16_t>(azan >> 8);
+  const unsigned sum =
+      (azan & 0xFFu) + m_document.m_preferences.m_alarms.m_alarm[index].m_nIqamahDelay;
   if (sum >= 60) {
     hour = static_cast<uint16_t>(hour + 1);
     minute = static_cast<uint16_t>(sum % 60);
@@ -381,11 +396,46 @@ void CAlarmEngine::IqamahTime(int index, uint16_t& hour, uint16_t& minute) const
   }
 }
 
-uint16_t CAlarmEngine::IqamahMinuteOfDay(int index) const {
+uint16_t CAlarmEngine::IqamahMinuteOn(int index, int64_t day) const {
   uint16_t hour = 0;
   uint16_t minute = 0;
-  IqamahTime(index, hour, minute);
+  IqamahTime(index, day, hour, minute);
   return static_cast<uint16_t>(hour * 60 + minute);
+}
+
+const PrayerTimes& CAlarmEngine::TimesOn(int64_t day) const {
+  if (m_bTimesChecked && m_timesInputs->day == day) {
+    return m_times;
+  }
+  const CLocation& location = m_document.m_location;
+  const CPreferences& preferences = m_document.m_preferences;
+  const TimesInputs inputs{day,
+                           location.GetLatitudeRadians(),
+                           location.GetLongitudeRadians(),
+                           location.m_dTimeZone,
+                           location.m_nAltitude,
+                           location.m_dstRule.m_wStart,
+                           location.m_dstRule.m_wEnd,
+                           preferences.m_nFiqh,
+                           MethodInUse(m_document.m_extra.method, preferences)};
+  if (m_timesInputs != inputs) {
+    const CivilDay date = CivilFromDays(day);
+    m_times = ComputePrayerTimes(location, preferences, inputs.method, date,
+                                 DaylightSavingOn(location, date));
+    m_timesInputs = inputs;
+  }
+  m_bTimesChecked = true;
+  return m_times;
+}
+
+void CAlarmEngine::StoreFollowingTimes(int64_t day) {
+  CAlarmTable& alarms = m_document.m_preferences.m_alarms;
+  for (int i = Fajr; i <= Isha; ++i) {
+    const CAlarmSetting& entry = alarms.m_alarm[i];
+    if (m_document.m_extra.following[static_cast<size_t>(i)].follows) {
+      alarms.SetAlarm(i, entry.IsOn(), AzanTimeOn(i, day), entry.m_nIqamahDelay);
+    }
+  }
 }
 
 bool CAlarmEngine::Use24Hour() const { return m_document.m_preferences.m_nTimeFormat != 0; }

@@ -9,12 +9,19 @@
 // comes at its minute of the next date. Which azans and iqamahs have fired
 // is kept per date: however the clock jumps, none fires twice for one date,
 // and one the clock comes back before fires when its minute comes again.
+//
+// An alarm that follows its prayer has its azan at that date's computed time
+// plus its offset; every question about an azan's time goes through
+// AzanTimeOn, so a fixed and a following alarm are scheduled alike.
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "app/alarm_host.h"
+#include "calc/calculation_method.h"
+#include "calc/prayer_times.h"
 
 namespace kestrivane {
 
@@ -76,8 +83,8 @@ class CAlarmEngine {
   // next-alarm text follow. Runs at the start of every tick.
   void FollowClock(const Clock& now);
   // The entry just before the first switched-on entry whose azan is still
-  // ahead at `minute`; an azan in the current minute counts as come.
-  int CursorAt(uint16_t minute) const;
+  // ahead at `minute` of `day`; an azan in the current minute counts as come.
+  int CursorAt(int64_t day, uint16_t minute) const;
   void OnAzanTick();
   void OnIqamahTick();
   void WatchIqamahOf(int entry, int64_t day);
@@ -89,9 +96,17 @@ class CAlarmEngine {
   std::string GetNetworkUserName();
 
   Fired& FiredOn(int64_t day);
-  uint16_t AzanMinuteOfDay(int index) const;
-  uint16_t IqamahMinuteOfDay(int index) const;
-  void IqamahTime(int index, uint16_t& hour, uint16_t& minute) const;
+  // The azan time word (hour * 256 + minute) of `index` on `day`: the
+  // stored one, or the day's prayer time plus the offset when it follows.
+  uint16_t AzanTimeOn(int index, int64_t day) const;
+  uint16_t AzanMinuteOn(int index, int64_t day) const;
+  uint16_t IqamahMinuteOn(int index, int64_t day) const;
+  void IqamahTime(int index, int64_t day, uint16_t& hour, uint16_t& minute) const;
+  // The six times of `day` by the document's settings and method.
+  const PrayerTimes& TimesOn(int64_t day) const;
+  // The alarm table keeps the following alarms' times of `day`, so the file
+  // holds that day's time when it is next saved.
+  void StoreFollowingTimes(int64_t day);
   bool Use24Hour() const;
 
   CLocations& m_document;
@@ -112,6 +127,21 @@ class CAlarmEngine {
   int m_nAlarmEntry = -1;            // the azan fired last, whose iqamah is watched or runs
   int64_t m_nAlarmDay = 0;           // and the date it fired on
   std::map<int64_t, Fired> m_fired;  // by date; the last few dates only
+
+  // The last date's times and what they were computed from: asked many
+  // times a step, the settings compared once a step (ReadClock clears
+  // m_bTimesChecked), computed again only when the date or a setting changes.
+  struct TimesInputs {
+    int64_t day = 0;
+    double latitude = 0, longitude = 0, timeZone = 0;
+    uint16_t altitude = 0, dstStart = 0, dstEnd = 0;
+    int32_t fiqh = 0;
+    CalculationMethod method;
+    friend bool operator==(const TimesInputs&, const TimesInputs&) = default;
+  };
+  mutable std::optional<TimesInputs> m_timesInputs;
+  mutable PrayerTimes m_times;
+  mutable bool m_bTimesChecked = false;
 };
 
 }  // namespace kestrivane

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 #include <cctype>
 
 #include "app/alarm_engine.h"
@@ -13,6 +14,7 @@
 #include "platform/data_exchange.h"
 #include "platform/dialog_builder.h"
 #include "platform/sound.h"
+#include "resources/dialog_template.h"
 #include "settings/alarm_table.h"
 
 namespace kestrivane {
@@ -68,10 +70,27 @@ uint16_t ParseTimeText(const std::string& text) {
   return static_cast<uint16_t>(hour * 256 + minute);
 }
 
-CAlarmsDlg::CAlarmsDlg(CAlarmTable* alarms, const PrayerTimes& today, int32_t clock,
-                       QWidget* parent)
+namespace {
+
+// The prayer's name as the row's label shows it, without its mnemonic.
+std::string RowPrayerName(const AlarmRow& row) {
+  const auto controls = FindDialogTemplate(IDD_ALARMS)->controls;
+  for (std::size_t i = 1; i < controls.size(); ++i) {
+    if (controls[i].id != row.timeId) continue;
+    std::string name = controls[i - 1].caption;
+    std::erase(name, '&');
+    return name;
+  }
+  return {};
+}
+
+}  // namespace
+
+CAlarmsDlg::CAlarmsDlg(CAlarmTable* alarms, std::array<AlarmFollowing, kPrayerCount>* following,
+                       const PrayerTimes& today, int32_t clock, QWidget* parent)
     : CSettingsDialog(IDD_ALARMS, parent),
       m_pAlarms(alarms),
+      m_pFollowing(following),
       m_pSoundNote(new QLabel(this)),
       m_today(today),
       m_nClock(clock) {
@@ -131,38 +150,68 @@ void CAlarmsDlg::OnInitDialog() {
     m_pAlarms->m_alarm[static_cast<size_t>(row.entry)].GetAzanTime(hour, minute);
     current.hour = static_cast<int16_t>(hour);
     current.minute = static_cast<int16_t>(minute);
-    const std::optional<PrayerTime> end =
-        row.end ? std::optional<PrayerTime>(m_today[*row.end]) : std::nullopt;
     auto* list = ItemAs<QComboBox>(row.listId);
-    FillAzanCombo(list, current, m_today[row.entry], end, row.step);
-    // Without a candidate (high latitudes in summer) there is nothing to
-    // switch on, but an entry that is on can still be switched off.
+    FillAzanCombo(list, row, (*m_pFollowing)[static_cast<size_t>(row.entry)], current);
+    // Without a candidate there is nothing to switch on, but an entry that
+    // is on can still be switched off.
     Item(row.checkId)->setEnabled(list->count() > 0 || m_bAzanOn[i] != 0);
   }
 }
 
-void CAlarmsDlg::FillAzanCombo(QComboBox* list, PrayerTime current, PrayerTime start,
-                               std::optional<PrayerTime> end, int step) {
+void CAlarmsDlg::FillAzanCombo(QComboBox* list, const AlarmRow& row, AlarmFollowing following,
+                               PrayerTime current) {
   const bool use24Hour = m_nClock != 0;
+  const std::string name = RowPrayerName(row);
   list->clear();
-  for (const PrayerTime& t : AzanCandidates(start, end, step)) {
+  std::vector<int32_t> offsets(kFollowOffsets.begin(), kFollowOffsets.end());
+  // An offset Kestrivane.ini holds that is not offered stays choosable.
+  if (following.follows && std::ranges::find(offsets, following.offsetMinutes) == offsets.end()) {
+    offsets.insert(std::ranges::upper_bound(offsets, following.offsetMinutes),
+                   following.offsetMinutes);
+  }
+  for (const int32_t offset : offsets) {
+    const std::string text =
+        offset == 0 ? "At " + name + " time" : name + " + " + std::to_string(offset);
+    list->addItem(QString::fromStdString(text), offset);
+  }
+  const int firstFixed = list->count();
+  const std::optional<PrayerTime> end =
+      row.end ? std::optional<PrayerTime>(m_today[*row.end]) : std::nullopt;
+  for (const PrayerTime& t : AzanCandidates(m_today[row.entry], end, row.step)) {
     list->addItem(QString::fromStdString(FormatTimeOfDay(t.hour, t.minute, use24Hour)));
   }
-  const QString wanted =
-      QString::fromStdString(FormatTimeOfDay(current.hour, current.minute, use24Hour));
-  const int found = list->findText(wanted, Qt::MatchFixedString);  // case-insensitive
-  list->setCurrentIndex(found >= 0 ? found : (list->count() > 0 ? 0 : -1));
+  int found = -1;
+  if (following.follows) {
+    found = list->findData(following.offsetMinutes);
+  } else {
+    const QString wanted =
+        QString::fromStdString(FormatTimeOfDay(current.hour, current.minute, use24Hour));
+    found = list->findText(wanted, Qt::MatchFixedString);  // case-insensitive
+  }
+  // Not among them: the first fixed candidate, so a fixed alarm stays fixed;
+  // none at all keeps the entry as it is.
+  list->setCurrentIndex(found >= 0 ? found : (list->count() > firstFixed ? firstFixed : -1));
 }
 
 void CAlarmsDlg::OnOK() {
   if (!UpdateData(true)) return;
   for (int i = 0; i < kAlarmRows; ++i) {
     const AlarmRow& row = kAlarmRowTable[i];
-    const auto* list = ItemAs<QComboBox>(row.listId);
-    // An empty list keeps the entry's azan time; on/off and the delay are stored all the same.
-    const uint16_t azanTime = list->currentIndex() < 0
-                                  ? m_pAlarms->m_alarm[static_cast<size_t>(row.entry)].m_wAzanTime
-                                  : ParseTimeText(list->currentText().toStdString());
+    auto* list = ItemAs<QComboBox>(row.listId);
+    AlarmFollowing& following = (*m_pFollowing)[static_cast<size_t>(row.entry)];
+    const QVariant offset = list->currentData();
+    const AlarmFollowing chosen{offset.isValid(), offset.isValid() ? offset.toInt() : 0};
+    if (list->currentIndex() >= 0 && following != chosen) {
+      following = chosen;
+      m_pAlarms->m_bDirty = 1;  // saved with the alarms, and the engine looks again
+    }
+    // A following alarm keeps today's resulting time for readers of
+    // Prefs.dat; an empty list keeps the entry's azan time, and on/off and
+    // the delay are stored all the same.
+    const uint16_t azanTime =
+        following.follows          ? FollowingAzanTime(m_today[row.entry], following.offsetMinutes)
+        : list->currentIndex() < 0 ? m_pAlarms->m_alarm[static_cast<size_t>(row.entry)].m_wAzanTime
+                                   : ParseTimeText(list->currentText().toStdString());
     m_pAlarms->SetAlarm(row.entry, m_bAzanOn[i] != 0, azanTime,
                         static_cast<uint16_t>(m_nIqamahDelay[i]));
   }

@@ -1,7 +1,9 @@
 #pragma once
 // The Set Alarms dialog (template 137): per prayer (Shurooq excepted) the
-// azan alarm on or off, the azan time picked from candidates after the
-// prayer time, and the iqamah delay; the azan sound; the recipients.
+// azan alarm on or off, the azan time picked from the prayer's own time (plus
+// an offset), which the alarm then follows day by day, or from fixed
+// candidates after today's prayer time, and the iqamah delay; the azan sound;
+// the recipients.
 
 #include <array>
 #include <cstdint>
@@ -12,6 +14,7 @@
 #include "calc/prayer_times.h"
 #include "dialogs/settings_dialog.h"
 #include "resources/resource_ids.h"
+#include "settings/extra_settings.h"
 
 class QComboBox;
 class QLabel;
@@ -24,6 +27,8 @@ inline constexpr int kAlarmRows = 5;
 inline constexpr int kMinIqamahDelay = 5;
 inline constexpr int kMaxIqamahDelay = 59;
 inline constexpr int kMaxCandidates = 8;
+// The minutes after its prayer an alarm may follow it by, as offered.
+inline constexpr std::array<int32_t, 8> kFollowOffsets = {0, 5, 10, 15, 20, 30, 45, 60};
 
 // One row of the dialog and the alarm entry it edits.
 struct AlarmRow {
@@ -51,14 +56,17 @@ uint16_t ParseTimeText(const std::string& text);
 
 class CAlarmsDlg : public CSettingsDialog {
  public:
-  // `clock` 0 shows 12-hour texts, anything else 24-hour texts.
-  CAlarmsDlg(CAlarmTable* alarms, const PrayerTimes& today, int32_t clock,
-             QWidget* parent = nullptr);
+  // `clock` 0 shows 12-hour texts, anything else 24-hour texts; `following`
+  // is indexed as the alarm table.
+  CAlarmsDlg(CAlarmTable* alarms, std::array<AlarmFollowing, kPrayerCount>* following,
+             const PrayerTimes& today, int32_t clock, QWidget* parent = nullptr);
 
-  // Fills a row's list with the candidates and selects the current azan
-  // time, or the first candidate when it is not among them.
-  void FillAzanCombo(QComboBox* list, PrayerTime current, PrayerTime start,
-                     std::optional<PrayerTime> end, int step);
+  // Fills a row's list with the following choices ("At maGHrib time",
+  // "maGHrib + 5", ...; the offset as item data) and the fixed candidates,
+  // and selects the alarm's choice: its offset when it follows, else its
+  // azan time, else the first fixed candidate.
+  void FillAzanCombo(QComboBox* list, const AlarmRow& row, AlarmFollowing following,
+                     PrayerTime current);
 
   // Working values, by row.
   std::array<int32_t, kAlarmRows> m_bAzanOn{};
@@ -77,6 +85,7 @@ class CAlarmsDlg : public CSettingsDialog {
   void ShowSoundNote();
 
   CAlarmTable* m_pAlarms;
+  std::array<AlarmFollowing, kPrayerCount>* m_pFollowing;
   QLabel* m_pSoundNote;
   PrayerTimes m_today;
   int32_t m_nClock;

@@ -36,9 +36,10 @@ bool CSettingsDialogs::RunLocationDialog(CLocation& location) {
   return true;
 }
 
-bool CSettingsDialogs::RunAlarmsDialog(CAlarmTable& alarms, const PrayerTimes& today,
-                                       int32_t timeFormat) {
-  CAlarmsDlg dialog(&alarms, today, timeFormat, m_pParent);
+bool CSettingsDialogs::RunAlarmsDialog(CAlarmTable& alarms,
+                                       std::array<AlarmFollowing, kPrayerCount>& following,
+                                       const PrayerTimes& today, int32_t timeFormat) {
+  CAlarmsDlg dialog(&alarms, &following, today, timeFormat, m_pParent);
   return dialog.DoModal() == IDOK;
 }
 

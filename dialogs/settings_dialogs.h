@@ -21,7 +21,8 @@ class CSettingsDialogs : public SettingsEditor {
 
   bool RunPreferencesDialog(CPreferences& preferences) override;
   bool RunLocationDialog(CLocation& location) override;
-  bool RunAlarmsDialog(CAlarmTable& alarms, const PrayerTimes& today, int32_t timeFormat) override;
+  bool RunAlarmsDialog(CAlarmTable& alarms, std::array<AlarmFollowing, kPrayerCount>& following,
+                       const PrayerTimes& today, int32_t timeFormat) override;
 
  private:
   QWidget* m_pParent;

@@ -6,6 +6,12 @@
 
 namespace kestrivane {
 
+uint16_t FollowingAzanTime(PrayerTime prayer, int32_t offsetMinutes) {
+  const int64_t minute =
+      std::clamp<int64_t>(int64_t{prayer.hour} * 60 + prayer.minute + offsetMinutes, 0, 1439);
+  return static_cast<uint16_t>(minute / 60 << 8 | minute % 60);
+}
+
 bool CAlarmSetting::Set(bool on, uint16_t azanTime, uint16_t iqamahDelay) {
   if (IsOn() != on) {
     m_nFlags = static_cast<uint8_t>(on ? (m_nFlags | kOn) : (m_nFlags & ~kOn));

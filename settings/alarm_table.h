@@ -13,6 +13,12 @@ namespace kestrivane {
 
 class CArchive;
 
+// The azan time word (hour * 256 + minute) of an alarm that follows its
+// prayer: the prayer's time that day plus the offset, kept within the date
+// (00:00..23:59) so it still rings that day and reads as a time of day to
+// any program that only knows the stored word.
+uint16_t FollowingAzanTime(PrayerTime prayer, int32_t offsetMinutes);
+
 class CAlarmSetting {
  public:
   static constexpr uint8_t kOn = 0x01;

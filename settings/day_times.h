@@ -8,6 +8,7 @@
 #include "calc/calculation_method.h"
 #include "calc/calendar.h"
 #include "calc/prayer_times.h"
+#include "settings/extra_settings.h"
 #include "settings/location.h"
 #include "settings/preferences.h"
 

@@ -6,6 +6,7 @@
 
 #include "calc/prayer_times.h"
 #include "settings/alarm_table.h"
+#include "settings/extra_settings.h"
 
 namespace kestrivane {
 
@@ -24,9 +25,11 @@ class CPreferences {
 
   void Serialize(CArchive& ar);
 
-  // Runs the Set Alarms dialog on m_alarms with today's times; true when the
-  // dialog ended with OK and the alarm table is marked changed.
-  bool EditAlarms(SettingsEditor& editor, const PrayerTimes& today);
+  // Runs the Set Alarms dialog on m_alarms and which alarms follow their
+  // prayer, with today's times; true when the dialog ended with OK and the
+  // alarm table is marked changed.
+  bool EditAlarms(SettingsEditor& editor, const PrayerTimes& today,
+                  std::array<AlarmFollowing, kPrayerCount>& following);
 
   int32_t m_nTimeFormat = 0;  // 0 = 12-hour clock, 1 = 24-hour clock
   int32_t m_nFiqh = 1;        // 0 = Shafe'i, 1 = Hanafi

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "calc/prayer_times.h"
+#include "settings/extra_settings.h"
 
 namespace kestrivane {
 
@@ -22,10 +23,12 @@ class SettingsEditor {
   // ended with OK; on Cancel the record is left as it was.
   virtual bool RunPreferencesDialog(CPreferences& preferences) = 0;
   virtual bool RunLocationDialog(CLocation& location) = 0;
-  // `today` gives the candidate azan times; `timeFormat` is m_nTimeFormat.
-  // The recipients list may change even when this returns false.
-  virtual bool RunAlarmsDialog(CAlarmTable& alarms, const PrayerTimes& today,
-                               int32_t timeFormat) = 0;
+  // `today` gives the candidate azan times; `timeFormat` is m_nTimeFormat;
+  // `following` is indexed as the alarm table. The recipients list may
+  // change even when this returns false.
+  virtual bool RunAlarmsDialog(CAlarmTable& alarms,
+                               std::array<AlarmFollowing, kPrayerCount>& following,
+                               const PrayerTimes& today, int32_t timeFormat) = 0;
 };
 
 }  // namespace kestrivane

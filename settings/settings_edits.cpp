@@ -20,11 +20,12 @@ bool CLocations::EditLocation(SettingsEditor& editor) {
 }
 
 bool CLocations::EditAlarms(SettingsEditor& editor, const PrayerTimes& today) {
-  return m_preferences.EditAlarms(editor, today);
+  return m_preferences.EditAlarms(editor, today, m_extra.following);
 }
 
-bool CPreferences::EditAlarms(SettingsEditor& editor, const PrayerTimes& today) {
-  if (!editor.RunAlarmsDialog(m_alarms, today, m_nTimeFormat)) return false;
+bool CPreferences::EditAlarms(SettingsEditor& editor, const PrayerTimes& today,
+                              std::array<AlarmFollowing, kPrayerCount>& following) {
+  if (!editor.RunAlarmsDialog(m_alarms, following, today, m_nTimeFormat)) return false;
   return m_alarms.m_bDirty != 0;
 }
 

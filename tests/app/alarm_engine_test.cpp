@@ -11,6 +11,9 @@
 #include <cstring>
 #include <string>
 
+#include "app/time_format.h"
+#include "calc/calendar.h"
+#include "settings/day_times.h"
 #include "settings/locations_document.h"
 #include "tests/app/fake_alarm_host.h"
 
@@ -112,6 +115,34 @@ TEST_F(AlarmEngineTest, RoadOfOneAlarm) {
   EXPECT_EQ(host.boxes[0].first, At(0, 12, 46));
   EXPECT_EQ(Calls(0, {"icon"}).back(), "icon " + std::to_string(IDR_MAINFRAME));
   EXPECT_EQ(host.tip, "Zuhr azan at 12:30 P.M.");
+}
+
+// Maghrib + 10 in Madrid the evening before daylight saving begins: the
+// next-alarm text gives the next date's time, and the stored time turns with
+// the date (a program reading only Prefs.dat sees that day's alarm) and with
+// a changed setting.
+TEST_F(AlarmEngineTest, FollowingAlarmTakesEachDatesTime) {
+  document.m_preferences.m_nTimeFormat = 1;
+  testing::SetInMadrid(document);
+  SetAlarms({{Maghrib, 12, 0, 5}});
+  document.m_extra.following[Maghrib] = {true, 10};
+  const auto azan = [&](int day, int offset = 10) {  // hour * 256 + minute
+    return FollowingAzanTime(
+        ComputePrayerTimes(document.m_location, document.m_preferences,
+                           CivilFromDays(DaysFromCivil(2001, 1, 1) + day))[Maghrib],
+        offset);
+  };
+  const auto text = [](uint16_t time) { return FormatTimeOfDay(time >> 8, time & 0xFF, true); };
+  const uint16_t& stored = document.m_preferences.m_alarms.m_alarm[Maghrib].m_wAzanTime;
+  StartAt(At(82, 22, 0));
+  EXPECT_EQ(stored, azan(82));
+  EXPECT_EQ(engine.NextAlarm(), "maGHrib azan at " + text(azan(83)));
+  host.RunUntil(At(83, azan(83) >> 8, azan(83) & 0xFF, 5));
+  EXPECT_EQ(stored, azan(83));
+  EXPECT_EQ(engine.AlarmMessage(), "maGHrib prayer at " + text(azan(83, 15)) + " Insha Allah.");
+  document.m_location.m_dTimeZone = 2;
+  host.RunUntil(host.clock + 5);
+  EXPECT_EQ(stored, azan(83));
 }
 
 // A scenario: its name, the start time and the alarms (prayer 0 Fajr to 5

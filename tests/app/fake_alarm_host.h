@@ -31,6 +31,15 @@ struct AlarmEntry {
   }
 };
 
+// Madrid, with daylight saving from the last Sunday of March to that of
+// October: 25 March and 28 October 2001, days 83 and 300.
+inline void SetInMadrid(CLocations& document) {
+  CDstRule rule;
+  rule.SetWeekday(true, true, 2, 4, 0);
+  rule.SetWeekday(false, true, 9, 4, 0);
+  document.m_location.Set("Madrid", "Spain", 40, 25, false, 3, 42, true, 667, 1.0, rule);
+}
+
 class NullReporter : public SettingsReporter {
  public:
   void ReportError(const std::string&) override {}

@@ -1,4 +1,5 @@
-// Set Alarms' candidate azan times and the time texts read back.
+// Set Alarms' candidate azan times, the time texts read back, and the
+// alarms that follow their prayer.
 
 #include "dialogs/alarms_dlg.h"
 
@@ -7,9 +8,12 @@
 #include <tuple>
 
 #include "app/time_format.h"
+#include "tests/dialogs/dialog_records.h"
 
 namespace kestrivane {
 namespace {
+
+using namespace testing;
 
 TEST(AzanCandidates, FollowTheStepAndStopAtTheNextPrayer) {
   // The prayer's time, the next one's (hour -1: none), the step, the candidates.
@@ -38,6 +42,33 @@ TEST(ParseTimeText, ReadsBothClockFormsOfEveryTime) {
       EXPECT_EQ(ParseTimeText(text), minute / 60 << 8 | minute % 60) << text;
     }
   }
+}
+
+// Rows: the offset Maghrib or 'Isha follows by before (-1: fixed), the choice
+// made, what follows after, the stored time; the list shows the choice again.
+TEST_F(DialogTest, AChosenFollowingAlarmIsStoredWithTodaysTimeAndShownAgain) {
+  const std::tuple<Prayer, int, std::string, AlarmFollowing, uint16_t> rows[] = {
+      {Maghrib, -1, "1067=maGHrib + 10", {true, 10}, 18 << 8 | 12},
+      {Maghrib, 10, "1067= 6:15 P.M.", {}, 18 << 8 | 15},
+      {Isha, 7, "1068=`ishaa' + 7", {true, 7}, 19 << 8 | 47},  // not offered, kept
+  };
+  std::string items;
+  for (const auto& [prayer, before, choice, after, stored] : rows) {
+    Records records;
+    if (before >= 0) records.following[prayer] = {true, before};
+    ASSERT_TRUE(RunDialog(Dialog::Alarms, records, Script(choice + ";1")));
+    EXPECT_EQ(records.following[prayer], after) << choice;
+    EXPECT_EQ(records.preferences.m_alarms.m_alarm[prayer].m_wAzanTime, stored) << choice;
+    RunDialog(Dialog::Alarms, records, [&](QWidget* d) {
+      EXPECT_EQ(Observe(*d, choice), choice);
+      auto* list = qobject_cast<QComboBox*>(FindControl(d, 1067));
+      for (int i = items.empty() ? 0 : 9; i < 9; ++i)
+        items += list->itemText(i).toStdString() + "|";
+    });
+  }
+  EXPECT_EQ(items,
+            "At maGHrib time|maGHrib + 5|maGHrib + 10|maGHrib + 15|maGHrib + 20|maGHrib + 30|"
+            "maGHrib + 45|maGHrib + 60| 6:10 P.M.|");
 }
 
 }  // namespace

@@ -93,14 +93,14 @@ TEST_F(DialogTest, RecordsShowTheControlsAnswerAndOkStoresWhatTheyShow) {
        "1074= 5:00 A.M.;1075=12:10 P.M.;1062= 5:30 A.M.;1063=12:15 P.M.",
        "alarms 1/5:30/15* 0/0:0/15 0/12:15/15* 0/15:30/15* 0/18:10/15* 0/19:45/15* sound 0 dirty "
        "1"},
-      // Rows without a candidate keep their azan time: 'Isha on (high latitudes) can be
-      // switched off, Maghrib off cannot be switched on; both store a typed delay.
+      // Rows without a fixed candidate (high latitudes) keep their azan time: 'Isha on can
+      // be switched off; both store a typed delay.
       {Alarms,
        [](Records& r) {
          r.today[Maghrib] = {23, 40}, r.today[Isha] = {23, 44};
          r.preferences.m_alarms.m_alarm[Isha] = {1, 23 << 8 | 45, 15, 0};
        },
-       "1072=30;1059;1073=20", "1067=-;1058=~[ ];1068=-;1059=[ ]",
+       "1072=30;1059;1073=20", "1067=-;1058=[ ];1068=-;1059=[ ]",
        "alarms 0/5:15/15* 0/0:0/15 0/12:15/15* 0/15:30/15* 0/0:0/30* 0/23:45/20* sound 0 "
        "dirty 1"},
       {Recipients, Names, "1103=pending",

@@ -55,6 +55,7 @@ struct Records {
   CPreferences preferences;  // with the alarm table and the recipients
   CLocation location;        // with the daylight-saving rule
   PrayerTimes today{{{{5, 0}, {6, 10}, {12, 10}, {15, 20}, {18, 2}, {19, 40}}}};  // for Set Alarms
+  std::array<AlarmFollowing, kPrayerCount> following{};
 };
 
 // Every stored value and changed flag, one line a record ('*' marks a
@@ -175,7 +176,9 @@ inline bool RunDialog(Dialog dialog, Records& records, Act act, Act end = Script
   CPreferences& p = records.preferences;
   if (dialog == Preferences) return editor.RunPreferencesDialog(p);
   if (dialog == Location) return editor.RunLocationDialog(records.location);
-  if (dialog == Alarms) return editor.RunAlarmsDialog(p.m_alarms, records.today, p.m_nTimeFormat);
+  if (dialog == Alarms) {
+    return editor.RunAlarmsDialog(p.m_alarms, records.following, records.today, p.m_nTimeFormat);
+  }
   if (dialog == Recipients) return CRecipientsDlg(&p.m_alarms.m_recipients).DoModal() == IDOK;
   CDaylightSavingsDlg configure;  // as Define Location's Configure runs it
   configure.LoadFrom(records.location.m_dstRule);

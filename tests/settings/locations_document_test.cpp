@@ -108,7 +108,10 @@ TEST(Archive, AFailedWriteIsTheWriteError) {
 struct OkEditor : SettingsEditor {
   bool RunPreferencesDialog(CPreferences&) override { return true; }
   bool RunLocationDialog(CLocation&) override { return true; }
-  bool RunAlarmsDialog(CAlarmTable&, const PrayerTimes&, int32_t) override { return true; }
+  bool RunAlarmsDialog(CAlarmTable&, std::array<AlarmFollowing, kPrayerCount>&, const PrayerTimes&,
+                       int32_t) override {
+    return true;
+  }
 };
 
 // A Prefs.dat as the program may find it: whether it opens, what is
