@@ -17,7 +17,7 @@ namespace {
 // A wave header and the chunks up to the sound data fit in far less.
 constexpr qint64 kHeaderBytes = 64 * 1024;
 // How long an effect being destroyed may take to finish loading its file.
-constexpr int kSettleMilliseconds = 2000;
+constexpr int kSettleMilliseconds = 5000;
 
 }  // namespace
 

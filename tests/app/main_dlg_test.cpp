@@ -18,7 +18,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QSoundEffect>
 #include <QTimer>
 #include <QWindow>
 #include <filesystem>
@@ -296,7 +295,7 @@ TEST_F(MainDlgTest, EachCommandWhileAnAlarmRuns) {
       {"A second start", fromTray([](TestMainDlg& w) { w.OnRestoreRequest(); }), false, "",
        "01101/1"},
       {"Alarms from the tray",
-       fromTray([](TestMainDlg& w) { w.TrayMenu().actions()[4]->trigger(); }), false, "AD",
+       fromTray([](TestMainDlg& w) { w.TrayMenu().actions()[5]->trigger(); }), false, "AD",
        "00000/5"},
   };
   WriteZuhrAlarm();
@@ -508,12 +507,6 @@ TEST_F(MainDlgTest, TheSoundIsAChimeWhenAzanWavIsMissingOrCannotBePlayed) {
     player.Play("Azan.wav");
     EXPECT_EQ(player.PlaysChime(), expected != Playable);
   }
-  // The chime as the player's own decoder reads it.
-  std::ofstream("chime.wav", std::ios::binary) << chime;
-  QSoundEffect effect;
-  effect.setSource(QUrl::fromLocalFile(QString::fromStdString(directory.path() + "/chime.wav")));
-  ProcessEventsFor(3000, [&] { return effect.status() >= QSoundEffect::Ready; });
-  EXPECT_EQ(effect.status(), QSoundEffect::Ready);
 }
 
 }  // namespace
