@@ -8,7 +8,6 @@
 #include "calc/calculation_method.h"
 #include "calc/calendar.h"
 #include "calc/prayer_times.h"
-#include "settings/extra_settings.h"
 #include "settings/location.h"
 #include "settings/preferences.h"
 
