@@ -154,9 +154,10 @@ CMainDlg::CMainDlg(CReminderApp* app, QWidget* parent)
     for (QAction* action : options)
       action->setEnabled(QApplication::activeModalWidget() == nullptr);
   });
-  // Their own mnemonics: A and L belong to Alarms and Location here.
-  addCommand(tr("A&bout Kestrivane..."), ID_APP_ABOUT);
-  m_pStartAtLogin = addCommand(tr("Start at Lo&gin"), ID_FILE_START_AT_LOGIN);
+  // The texts of the system menu and the File menu; a shared mnemonic
+  // letter moves between its items, as in any menu.
+  addCommand(QString::fromLatin1(LoadString(IDS_ABOUTBOX)), ID_APP_ABOUT);
+  m_pStartAtLogin = addCommand(tr("Start at &Login"), ID_FILE_START_AT_LOGIN);
   m_pStartAtLogin->setCheckable(true);
   m_trayMenu.addSeparator();
   addCommand(tr("&Quit"), IDOK);

@@ -469,7 +469,7 @@ TEST_F(MainDlgTest, StartAtLoginIsAnEntryTheMenusSwitch) {
   for (const QAction* action : window.TrayMenu().actions()) items << action->text();
   EXPECT_EQ(items.join('|'),
             "&Restore||&Preferences ...|&Calculation Method ...|&Location ...|&Alarms ...|&Month Timetable ...||"
-            "A&bout Kestrivane...|Start at Lo&gin||&Quit");
+            "&About Kestrivane...|Start at &Login||&Quit");
   QAction* trayItem = window.TrayMenu().actions()[9];
   ASSERT_TRUE(fileItem && fileItem->isChecked() && trayItem->isChecked());
   // Off from the File menu; both items follow, and a later start keeps it off.
