@@ -17,7 +17,7 @@ constexpr MenuItemTemplate kFileItems[] = {
 
 constexpr MenuItemTemplate kOptionsItems[] = {
     {ID_OPTIONS_PREFERENCES, "&Preferences ..."},
-    {ID_OPTIONS_METHOD, "&Calculation Method ..."},
+    {ID_OPTIONS_METHOD, "&Calculation Method..."},
     {ID_OPTIONS_LOCATION, "&Location ..."},
     kSeparator,
     {ID_OPTIONS_ALARMS, "&Alarms ..."},

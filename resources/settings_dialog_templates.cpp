@@ -29,7 +29,7 @@ constexpr ControlTemplate kPreferencesControls[] = {
     {1082, ControlKind::ComboBox, kAngles, 147, 18, 52, 13, kGroup | kTabStop},
     {IDC_STATIC, ControlKind::Label, "&Isha`:", 109, 36, 34, 8, kStyleNone},
     {1084, ControlKind::ComboBox, kAngles, 147, 33, 52, 13, kGroup | kTabStop},
-    {1117, ControlKind::PushButton, "Calculation &Method ...", 7, 110, 90, 14, kGroup | kTabStop},
+    {1117, ControlKind::PushButton, "Calculation &Method...", 7, 110, 90, 14, kGroup | kTabStop},
     {57670, ControlKind::PushButton, "Help", 7, 131, 50, 14, kGroup | kTabStop},
     {2, ControlKind::PushButton, "Cancel", 103, 131, 50, 14, kTabStop},
     {1, ControlKind::DefPushButton, "OK", 157, 131, 50, 14, kTabStop},

@@ -468,7 +468,7 @@ TEST_F(MainDlgTest, StartAtLoginIsAnEntryTheMenusSwitch) {
   QStringList items;
   for (const QAction* action : window.TrayMenu().actions()) items << action->text();
   EXPECT_EQ(items.join('|'),
-            "&Restore||&Preferences ...|&Calculation Method ...|&Location ...|&Alarms ...|&Month "
+            "&Restore||&Preferences ...|&Calculation Method...|&Location ...|&Alarms ...|&Month "
             "Timetable ...||"
             "&About Kestrivane...|Start at &Login||&Quit");
   QAction* trayItem = window.TrayMenu().actions()[9];

@@ -45,7 +45,7 @@ const Window kWindows[] = {
      "G: Time Format ; R1027:&12 Hr.; R1028:&24 Hr.; G: Fiqh (for Asr time calc) ; "
      "R1025:&Shafe'i (shadow = 1x length); R1026:&Hanafi (shadow = 2x length); "
      "G:Twilight angle (degrees):; L:&fajr:; S1082:; L:&Isha`:; S1084:; "
-     "B1117:Calculation &Method ...; B57670:Help; B2:Cancel; D1:OK; "},
+     "B1117:Calculation &Method...; B57670:Help; B2:Cancel; D1:OK; "},
     {134, "Define Location", true, 0, 0,
      "G:Edit Location Data; L:&City:; E1034:; L:Countr&y:; E1035:; L:L&atitude:; E1013:; L::; "
      "E1083:; S1086:; L:Lo&ngitude:; E1014:; L::; E1085:; S1087:; L:A&ltitude (m):; E1016:; "
