@@ -419,9 +419,7 @@ const PrayerTimes& CAlarmEngine::TimesOn(int64_t day) const {
                            preferences.m_nFiqh,
                            MethodInUse(m_document.m_extra.method, preferences)};
   if (m_timesInputs != inputs) {
-    const CivilDay date = CivilFromDays(day);
-    m_times = ComputePrayerTimes(location, preferences, inputs.method, date,
-                                 DaylightSavingOn(location, date));
+    m_times = ComputePrayerTimes(location, preferences, inputs.method, CivilFromDays(day));
     m_timesInputs = inputs;
   }
   m_bTimesChecked = true;

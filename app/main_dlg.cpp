@@ -311,10 +311,8 @@ CalculationMethod CMainDlg::MethodInUse() const {
 }
 
 void CMainDlg::ComputeTodaysTimes(PrayerTimes& times) {
-  const CivilDay today = Today();
-  const CLocation& location = m_pSettings->m_location;
-  times = ComputePrayerTimes(location, m_pSettings->m_preferences, MethodInUse(), today,
-                             DaylightSavingOn(location, today));
+  times = ComputePrayerTimes(m_pSettings->m_location, m_pSettings->m_preferences, MethodInUse(),
+                             Today());
 }
 
 void CMainDlg::ShowPrayerTimes() {

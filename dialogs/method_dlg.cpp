@@ -148,9 +148,8 @@ void CMethodDlg::ShowPreview() {
   const bool use24Hour = m_preferences.m_nTimeFormat != 0;
   PrayerTimes times;
   if (!dx.Failed()) {
-    times =
-        ComputePrayerTimes(m_location, m_preferences, MethodInUse(MethodOf(fields), m_preferences),
-                           m_today, DaylightSavingOn(m_location, m_today));
+    times = ComputePrayerTimes(m_location, m_preferences,
+                               MethodInUse(MethodOf(fields), m_preferences), m_today);
   }
   for (int prayer = Fajr; prayer <= Isha; ++prayer) {
     SetControlText(

@@ -40,8 +40,13 @@ PrayerTimes ComputePrayerTimes(const CLocation& location, const CPreferences& pr
 }
 
 PrayerTimes ComputePrayerTimes(const CLocation& location, const CPreferences& preferences,
+                               const CalculationMethod& method, const CivilDay& date) {
+  return ComputePrayerTimes(location, preferences, method, date, DaylightSavingOn(location, date));
+}
+
+PrayerTimes ComputePrayerTimes(const CLocation& location, const CPreferences& preferences,
                                const CivilDay& date) {
-  return ComputePrayerTimes(location, preferences, date, DaylightSavingOn(location, date));
+  return ComputePrayerTimes(location, preferences, ClassicMethod(preferences), date);
 }
 
 }  // namespace kestrivane

@@ -34,7 +34,10 @@ PrayerTimes ComputePrayerTimes(const CLocation& location, const CPreferences& pr
 PrayerTimes ComputePrayerTimes(const CLocation& location, const CPreferences& preferences,
                                const CivilDay& date, int32_t daylightSaving);
 
-// The same with daylight saving as the location's rule has it.
+// The same with daylight saving as the location's rule has it, by `method`
+// or by the classic one.
+PrayerTimes ComputePrayerTimes(const CLocation& location, const CPreferences& preferences,
+                               const CalculationMethod& method, const CivilDay& date);
 PrayerTimes ComputePrayerTimes(const CLocation& location, const CPreferences& preferences,
                                const CivilDay& date);
 
