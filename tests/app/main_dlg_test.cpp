@@ -503,10 +503,9 @@ TEST_F(MainDlgTest, TheSoundIsAChimeWhenAzanWavIsMissingOrCannotBePlayed) {
   };
   for (const auto& [bytes, expected] : rows) {
     std::ofstream("Azan.wav", std::ios::binary) << bytes;
-    EXPECT_EQ(CheckSoundFile("Azan.wav"), expected) << bytes.substr(0, 48);
     CSoundPlayer player;
     player.Play("Azan.wav");
-    EXPECT_EQ(player.PlaysChime(), expected != Playable);
+    EXPECT_EQ(player.PlaysChime(), expected != Playable) << bytes.substr(0, 48);
   }
 }
 
