@@ -1,6 +1,14 @@
 #include "dialogs/location_edit_dlg.h"
 
+#include <QCoreApplication>
+#include <QDate>
+#include <QLabel>
+#include <cmath>
+
 #include "dialogs/daylight_savings_dlg.h"
+#include "dialogs/find_city_dlg.h"
+#include "platform/city_database.h"
+#include "platform/zone_changes.h"
 #include "platform/data_exchange.h"
 #include "settings/location.h"
 #include "settings/stored_text.h"
@@ -10,6 +18,8 @@ namespace kestrivane {
 CLocationEditDlg::CLocationEditDlg(QWidget* parent) : CSettingsDialog(IDD_LOCATION, parent) {
   OnClicked(IDC_USE_DST, [this] { OnUseDst(); });
   OnClicked(IDC_CONFIGURE_DST, [this] { OnConfigure(); });
+  OnClicked(IDC_FIND_CITY, [this] { OnFindCity(); });
+  ItemAs<QLabel>(IDC_FIND_CITY_NOTE)->setWordWrap(true);
 }
 
 void CLocationEditDlg::LoadFrom(const CLocation& location) {
@@ -70,6 +80,64 @@ void CLocationEditDlg::OnConfigure() {
   CDaylightSavingsDlg dialog(this);
   dialog.LoadFrom(m_rule);
   if (dialog.DoModal() == IDOK) dialog.SaveTo(m_rule);
+}
+
+void CLocationEditDlg::OnFindCity() {
+  // The altitude and every field Find... leaves alone are read first.
+  if (!UpdateData(true)) return;
+  CFindCityDlg dialog(this);
+  if (dialog.DoModal() != IDOK || dialog.m_pChosen == nullptr) return;
+  const City& city = *dialog.m_pChosen;
+  const QString note = ApplyCity(city, FitIanaZone(city.zone, QDate::currentDate().year()));
+  UpdateData(false);
+  Item(IDC_CONFIGURE_DST)->setEnabled(m_bUseDst == 1);
+  ItemAs<QLabel>(IDC_FIND_CITY_NOTE)->setText(note);
+}
+
+namespace {
+
+// Degrees to whole degrees and minutes, rounded to the nearest minute.
+void ToMinutes(double degrees, uint32_t& whole, uint32_t& minutes, int32_t& negative) {
+  const auto total = static_cast<uint32_t>(std::lround(std::fabs(degrees) * 60));
+  whole = total / 60;
+  minutes = total % 60;
+  negative = degrees < 0 ? 1 : 0;
+}
+
+}  // namespace
+
+QString CLocationEditDlg::ApplyCity(const City& city, const FittedZone& zone) {
+  m_strCity = city.name.toStdString();
+  m_strCountry = city.country.toStdString();
+  ToMinutes(city.latitude, m_nLatDegrees, m_nLatMinutes, m_nLatDirection);
+  ToMinutes(city.longitude, m_nLongDegrees, m_nLongMinutes, m_nLongDirection);
+  m_dTimeZone = zone.timeZone;
+  m_bUseDst = zone.observes ? 1 : 0;
+  if (zone.observes) {
+    m_rule.m_wStart = zone.rule.m_wStart;
+    m_rule.m_wEnd = zone.rule.m_wEnd;
+  } else {
+    m_rule.m_wStart = static_cast<uint16_t>(m_rule.m_wStart & ~CDstRule::kObserves);
+  }
+  const auto say = [](const char* text) { return QCoreApplication::translate("CLocationEditDlg", text); };
+  QString what;
+  switch (zone.fit) {
+    case ZoneFit::NoDaylightSaving:
+      what = say("%1, %2: zone %3, no daylight saving. Check the altitude.");
+      break;
+    case ZoneFit::Rule:
+      what = say("%1, %2: zone %3, daylight saving as Configure... shows. Check the altitude.");
+      break;
+    case ZoneFit::FixedDates:
+      what = say("%1, %2: zone %3, daylight saving on this year's dates, which change from year "
+                 "to year: check them next year. Check the altitude.");
+      break;
+    case ZoneFit::Nearest:
+      what = say("%1, %2: zone %3; its clock changes cannot be said here, so daylight saving is "
+                 "off: set it yourself. Check the altitude.");
+      break;
+  }
+  return what.arg(city.localName, city.localCountry, QString::number(zone.timeZone));
 }
 
 void CLocationEditDlg::SaveTo(CLocation& location) const {

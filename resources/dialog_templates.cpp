@@ -65,7 +65,8 @@ std::span<const DialogTemplate> MainDialogTemplates() { return kTemplates; }
 
 const DialogTemplate* FindDialogTemplate(int id) {
   for (const auto tables : {MainDialogTemplates(), SettingsDialogTemplates(),
-                            TimetableDialogTemplates(), MethodDialogTemplates()}) {
+                            TimetableDialogTemplates(), MethodDialogTemplates(),
+                            CityDialogTemplates()}) {
     for (const DialogTemplate& t : tables) {
       if (t.id == id) return &t;
     }

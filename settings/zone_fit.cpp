@@ -58,11 +58,12 @@ FittedZone FitZone(int32_t offset, std::span<const ZoneTransition> year,
   for (const ZoneTransition& t : year)
     standard = std::min({standard, t.offsetBefore, t.offsetAfter});
   fitted.timeZone = std::clamp(standard / double{kHour}, kFitMinZone, kFitMaxZone);
-  if (year.empty()) return fitted;
+  const bool inRange = fitted.timeZone * kHour == standard;
+  if (year.empty() && inRange) return fitted;
 
   fitted.fit = ZoneFit::Nearest;
   const bool sayable =
-      year.size() == 2 && fitted.timeZone * kHour == standard &&
+      inRange && year.size() == 2 &&
       std::all_of(year.begin(), year.end(),
                   [&](const ZoneTransition& t) {
                     return std::max(t.offsetBefore, t.offsetAfter) == standard + kHour &&
