@@ -12,7 +12,8 @@ namespace kestrivane {
 CFindCityDlg::CFindCityDlg(QWidget* parent, const CityDatabase* database)
     : CSettingsDialog(IDD_FIND_CITY, parent), m_pDatabase(database) {
   ItemAs<QLabel>(IDC_CITY_STATUS)->setWordWrap(true);
-  connect(ItemAs<QLineEdit>(IDC_CITY_SEARCH), &QLineEdit::textChanged, this, [this] { OnSearch(); });
+  connect(ItemAs<QLineEdit>(IDC_CITY_SEARCH), &QLineEdit::textChanged, this,
+          [this] { OnSearch(); });
   connect(ItemAs<QListWidget>(IDC_CITY_MATCHES), &QListWidget::itemDoubleClicked, this,
           [this] { OnOK(); });
 }
@@ -26,11 +27,11 @@ void CFindCityDlg::OnSearch() {
   list->clear();
   if (!m_pDatabase->loaded()) {
     m_matches.clear();
-    status->setText(QCoreApplication::translate(
-                        "CFindCityDlg",
-                        "The city database cannot be read; install the package "
-                        "libgweather-4-common to find cities by name. (%1)")
-                        .arg(m_pDatabase->error()));
+    status->setText(
+        QCoreApplication::translate("CFindCityDlg",
+                                    "The city database cannot be read; install the package "
+                                    "libgweather-4-common to find cities by name. (%1)")
+            .arg(m_pDatabase->error()));
     return;
   }
   m_matches = m_pDatabase->Search(ItemAs<QLineEdit>(IDC_CITY_SEARCH)->text());
@@ -38,8 +39,10 @@ void CFindCityDlg::OnSearch() {
     list->addItem(QStringLiteral("%1, %2").arg(city->localName, city->localCountry));
   }
   if (!m_matches.empty()) list->setCurrentRow(0);
-  status->setText(m_matches.empty() ? QCoreApplication::translate("CFindCityDlg", "No city has that name.")
-                                    : QCoreApplication::translate("CFindCityDlg", "Matches: %1").arg(m_matches.size()));
+  status->setText(
+      m_matches.empty()
+          ? QCoreApplication::translate("CFindCityDlg", "No city has that name.")
+          : QCoreApplication::translate("CFindCityDlg", "Matches: %1").arg(m_matches.size()));
 }
 
 void CFindCityDlg::OnOK() {

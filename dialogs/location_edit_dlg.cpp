@@ -3,13 +3,12 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QLabel>
-#include <cmath>
 
 #include "dialogs/daylight_savings_dlg.h"
 #include "dialogs/find_city_dlg.h"
 #include "platform/city_database.h"
-#include "platform/zone_changes.h"
 #include "platform/data_exchange.h"
+#include "platform/zone_changes.h"
 #include "settings/location.h"
 #include "settings/stored_text.h"
 
@@ -94,23 +93,17 @@ void CLocationEditDlg::OnFindCity() {
   ItemAs<QLabel>(IDC_FIND_CITY_NOTE)->setText(note);
 }
 
-namespace {
-
-// Degrees to whole degrees and minutes, rounded to the nearest minute.
-void ToMinutes(double degrees, uint32_t& whole, uint32_t& minutes, int32_t& negative) {
-  const auto total = static_cast<uint32_t>(std::lround(std::fabs(degrees) * 60));
-  whole = total / 60;
-  minutes = total % 60;
-  negative = degrees < 0 ? 1 : 0;
-}
-
-}  // namespace
-
 QString CLocationEditDlg::ApplyCity(const City& city, const FittedZone& zone) {
   m_strCity = city.name.toStdString();
   m_strCountry = city.country.toStdString();
-  ToMinutes(city.latitude, m_nLatDegrees, m_nLatMinutes, m_nLatDirection);
-  ToMinutes(city.longitude, m_nLongDegrees, m_nLongMinutes, m_nLongDirection);
+  const DegreesMinutes latitude = RoundToMinute(city.latitude);
+  const DegreesMinutes longitude = RoundToMinute(city.longitude);
+  m_nLatDegrees = latitude.degrees;
+  m_nLatMinutes = latitude.minutes;
+  m_nLatDirection = latitude.negative ? 1 : 0;
+  m_nLongDegrees = longitude.degrees;
+  m_nLongMinutes = longitude.minutes;
+  m_nLongDirection = longitude.negative ? 1 : 0;
   m_dTimeZone = zone.timeZone;
   m_bUseDst = zone.observes ? 1 : 0;
   if (zone.observes) {
@@ -119,7 +112,9 @@ QString CLocationEditDlg::ApplyCity(const City& city, const FittedZone& zone) {
   } else {
     m_rule.m_wStart = static_cast<uint16_t>(m_rule.m_wStart & ~CDstRule::kObserves);
   }
-  const auto say = [](const char* text) { return QCoreApplication::translate("CLocationEditDlg", text); };
+  const auto say = [](const char* text) {
+    return QCoreApplication::translate("CLocationEditDlg", text);
+  };
   QString what;
   switch (zone.fit) {
     case ZoneFit::NoDaylightSaving:
@@ -129,12 +124,14 @@ QString CLocationEditDlg::ApplyCity(const City& city, const FittedZone& zone) {
       what = say("%1, %2: zone %3, daylight saving as Configure... shows. Check the altitude.");
       break;
     case ZoneFit::FixedDates:
-      what = say("%1, %2: zone %3, daylight saving on this year's dates, which change from year "
-                 "to year: check them next year. Check the altitude.");
+      what =
+          say("%1, %2: zone %3, daylight saving on this year's dates, which change from year "
+              "to year: check them next year. Check the altitude.");
       break;
     case ZoneFit::Nearest:
-      what = say("%1, %2: zone %3; its clock changes cannot be said here, so daylight saving is "
-                 "off: set it yourself. Check the altitude.");
+      what =
+          say("%1, %2: zone %3; its clock changes cannot be said here, so daylight saving is "
+              "off: set it yourself. Check the altitude.");
       break;
   }
   return what.arg(city.localName, city.localCountry, QString::number(zone.timeZone));

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QXmlStreamReader>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/mo_catalog.h"
 
@@ -59,6 +60,11 @@ QString DesktopLanguage() {
 }
 
 }  // namespace
+
+DegreesMinutes RoundToMinute(double degrees) {
+  const auto total = static_cast<uint32_t>(std::lround(std::fabs(degrees) * 60));
+  return {total / 60, total % 60, degrees < 0};
+}
 
 QString FoldForSearch(const QString& text) {
   QString folded;

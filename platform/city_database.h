@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <vector>
 
 namespace kestrivane {
@@ -55,6 +56,14 @@ class CityDatabase {
   std::vector<CatalogueKeys> m_keys;  // beside m_cities, while the catalogues are read
   QString m_error;
 };
+
+// Degrees as whole degrees and minutes, rounded to the nearest minute.
+struct DegreesMinutes {
+  uint32_t degrees = 0;
+  uint32_t minutes = 0;
+  bool negative = false;  // south or west
+};
+DegreesMinutes RoundToMinute(double degrees);
 
 // Case and accents dropped, for comparing names.
 QString FoldForSearch(const QString& text);
