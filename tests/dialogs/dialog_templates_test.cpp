@@ -47,7 +47,8 @@ const Window kWindows[] = {
      "G:Twilight angle (degrees):; L:&fajr:; S1082:; L:&Isha`:; S1084:; "
      "B1117:Calculation &Method...; B57670:Help; B2:Cancel; D1:OK; "},
     {134, "Define Location", true, 0, 0,
-     "G:Edit Location Data; L:&City:; E1034:; B1150:F&ind...; L:Countr&y:; E1035:; L:L&atitude:; E1013:; L::; "
+     "G:Edit Location Data; L:&City:; E1034:; B1150:F&ind...; L:Countr&y:; E1035:; L:L&atitude:; "
+     "E1013:; L::; "
      "E1083:; S1086:; L:Lo&ngitude:; E1014:; L::; E1085:; S1087:; L:A&ltitude (m):; E1016:; "
      "L:Time  \n&Zone:; E1015:; C1064:Use &Daylight Savings time; B1066:Con&figure ...; "
      "L1151:; B2:Cancel; D1:OK; L:Degree; L:Min.; L:Direction; "},

@@ -82,7 +82,8 @@ TEST(FindCity, RanksNamesInAnyLanguageIgnoringCaseAndAccents) {
     const CityDatabase database(kLocationsFile, kLocaleFolder, language);
     size_t next = 0;
     for (const City* city : database.Search(QString::fromUtf8(text))) {
-      if (next < expected.size() && city->localName + ", " + city->localCountry == expected[next]) ++next;
+      if (next < expected.size() && city->localName + ", " + city->localCountry == expected[next])
+        ++next;
     }
     EXPECT_EQ(next, expected.size()) << text;
   }

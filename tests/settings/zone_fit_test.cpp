@@ -22,6 +22,7 @@ struct FitRow {
 };
 
 TEST(FitZone, SaysEachYearInTheDialogsTermsOrTheNearest) {
+  // clang-format off
   const FitRow rows[] = {
       // Southern hemisphere: first Sunday of April back, first Sunday of October forward.
       {"Australia/Sydney", 11 * H,
@@ -47,6 +48,7 @@ TEST(FitZone, SaysEachYearInTheDialogsTermsOrTheNearest) {
       // Past the dialog's +14.
       {"Etc/GMT-15", 15 * H, {}, {}, 14, ZoneFit::Nearest, 0, 0},
   };
+  // clang-format on
   for (const FitRow& row : rows) {
     SCOPED_TRACE(row.zone);
     const FittedZone fitted = FitZone(row.offset, row.year, row.next);
