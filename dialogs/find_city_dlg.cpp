@@ -36,7 +36,7 @@ void CFindCityDlg::OnSearch() {
   }
   m_matches = m_pDatabase->Search(ItemAs<QLineEdit>(IDC_CITY_SEARCH)->text());
   for (const City* city : m_matches) {
-    list->addItem(QStringLiteral("%1, %2").arg(city->localName, city->localCountry));
+    list->addItem(city->Shown());
   }
   if (!m_matches.empty()) list->setCurrentRow(0);
   status->setText(

@@ -118,23 +118,23 @@ QString CLocationEditDlg::ApplyCity(const City& city, const FittedZone& zone) {
   QString what;
   switch (zone.fit) {
     case ZoneFit::NoDaylightSaving:
-      what = say("%1, %2: zone %3, no daylight saving. Check the altitude.");
+      what = say("%1: zone %2, no daylight saving. Check the altitude.");
       break;
     case ZoneFit::Rule:
-      what = say("%1, %2: zone %3, daylight saving as Configure... shows. Check the altitude.");
+      what = say("%1: zone %2, daylight saving as Configure... shows. Check the altitude.");
       break;
     case ZoneFit::FixedDates:
       what =
-          say("%1, %2: zone %3, daylight saving on this year's dates, which change from year "
+          say("%1: zone %2, daylight saving on this year's dates, which change from year "
               "to year: check them next year. Check the altitude.");
       break;
     case ZoneFit::Nearest:
       what =
-          say("%1, %2: zone %3; its clock changes cannot be said here, so daylight saving is "
+          say("%1: zone %2; its clock changes cannot be said here, so daylight saving is "
               "off: set it yourself. Check the altitude.");
       break;
   }
-  return what.arg(city.localName, city.localCountry, QString::number(zone.timeZone));
+  return what.arg(city.Shown(), QString::number(zone.timeZone));
 }
 
 void CLocationEditDlg::SaveTo(CLocation& location) const {

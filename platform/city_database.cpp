@@ -61,6 +61,12 @@ QString DesktopLanguage() {
 
 }  // namespace
 
+QString City::Shown() const {
+  return (localState.isEmpty() ? QStringList{localName, localCountry}
+                               : QStringList{localName, localState, localCountry})
+      .join(QStringLiteral(", "));
+}
+
 DegreesMinutes RoundToMinute(double degrees) {
   const auto total = static_cast<uint32_t>(std::lround(std::fabs(degrees) * 60));
   return {total / 60, total % 60, degrees < 0};
@@ -120,18 +126,21 @@ void CityDatabase::ReadLocations(const QString& path) {
       if (frames.back().tag == u"city") {
         const Frame& frame = frames.back();
         const Frame* country = Enclosing(frames, u"country");
+        const Frame* state = Enclosing(frames, u"state");
         const QStringList at = frame.coordinates.split(' ', Qt::SkipEmptyParts);
         bool latOk = false, lonOk = false;
         City city;
         city.name = city.localName = frame.name;
         city.country = city.localCountry = country ? country->name : QString();
+        city.localState = state ? state->name : QString();
         city.latitude = at.value(0).toDouble(&latOk);
         city.longitude = at.value(1).toDouble(&lonOk);
         city.zone = ZoneOf(frames);
         if (latOk && lonOk && !city.name.isEmpty() && !city.zone.isEmpty()) {
           AddKey(city, city.name);
           m_cities.push_back(std::move(city));
-          m_keys.push_back({frame.key, country ? country->key : QByteArray()});
+          m_keys.push_back({frame.key, state ? state->key : QByteArray(),
+                            country ? country->key : QByteArray()});
         }
       }
       frames.pop_back();
@@ -148,10 +157,12 @@ void CityDatabase::ReadLocations(const QString& path) {
 }
 
 void CityDatabase::ReadCatalogues(const QString& folder, const QString& language) {
-  QHash<QByteArray, std::vector<size_t>> cityOf, countryOf;
+  QHash<QByteArray, std::vector<size_t>> cityOf;
+  QHash<QByteArray, std::vector<QString*>> regionOf;  // the state and country names shown
   for (size_t i = 0; i < m_cities.size(); ++i) {
     cityOf[m_keys[i].city].push_back(i);
-    countryOf[m_keys[i].country].push_back(i);
+    regionOf[m_keys[i].state].push_back(&m_cities[i].localState);
+    regionOf[m_keys[i].country].push_back(&m_cities[i].localCountry);
   }
   // "ur_PK.UTF-8@x" looks for ur_PK, then ur.
   const QString wanted = language.section('.', 0, 0).section('@', 0, 0);
@@ -170,8 +181,8 @@ void CityDatabase::ReadCatalogues(const QString& folder, const QString& language
                       }
                     }
                     if (!shown) return;
-                    if (const auto it = countryOf.constFind(key); it != countryOf.constEnd()) {
-                      for (size_t i : *it) m_cities[i].localCountry = text;
+                    if (const auto it = regionOf.constFind(key); it != regionOf.constEnd()) {
+                      for (QString* name : *it) *name = text;
                     }
                   });
   }

@@ -16,10 +16,15 @@ struct City {
   QString country;       // English
   QString localName;     // in the user's language where the catalogue has it
   QString localCountry;  // the same
+  QString localState;    // the state or province, where the database has one
   double latitude = 0;   // degrees, north positive
   double longitude = 0;  // degrees, east positive
   QByteArray zone;       // IANA zone id
   QStringList keys;      // every name the city goes by, folded for search
+
+  // "York, Pennsylvania, United States": the names shown, which tell
+  // cities of one name apart.
+  QString Shown() const;
 };
 
 // Where Debian's libgweather-4-common puts the database and its catalogues.
@@ -50,7 +55,7 @@ class CityDatabase {
   void ReadCatalogues(const QString& folder, const QString& language);
 
   struct CatalogueKeys {
-    QByteArray city, country;
+    QByteArray city, state, country;
   };
   std::vector<City> m_cities;
   std::vector<CatalogueKeys> m_keys;  // beside m_cities, while the catalogues are read

@@ -24,9 +24,7 @@ std::string Format(const Coordinate& c) {
   return text;
 }
 
-std::string NameOf(const City& city) {
-  return (city.localName + ", " + city.localCountry).toStdString();
-}
+std::string NameOf(const City& city) { return city.Shown().toStdString(); }
 
 }  // namespace
 

@@ -117,9 +117,9 @@ for date in 2026-01-15 2026-07-15; do
     'kestrivane-times: Islamabad, Pakistan (33:42N 73:10E, Asia/Karachi, zone 5)' --city islamabad --date $date
 done
 expect 0 "$("$bin" --date 2026-07-15 --lat 40:43N --lon 74:00W --tz -5 --dst)" \
-  'kestrivane-times: New York, United States (40:43N 74:00W, America/New_York, zone -5, daylight saving)' \
+  'kestrivane-times: New York, New York, United States (40:43N 74:00W, America/New_York, zone -5, daylight saving)' \
   --city 'New York' --date 2026-07-15
-expect 0 $'Sydney, Australia\t33:53S\t151:13E\tAustralia/Sydney\nSydney, Canada\t46:09N\t60:10W\tAmerica/Halifax' '' \
+expect 0 $'Sydney, New South Wales, Australia\t33:53S\t151:13E\tAustralia/Sydney\nSydney, Nova Scotia, Canada\t46:09N\t60:10W\tAmerica/Halifax' '' \
   --city-list SYDNEY
 expect 1 '' "kestrivane-times: --city: no city in the city database is called 'Atlantis'" --city Atlantis
 expect 2 '' 'kestrivane-times: --city: not with --lat, --lon, --tz or --dst, which the city gives' --city Rabat --tz 1
