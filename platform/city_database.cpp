@@ -176,7 +176,8 @@ void CityDatabase::ReadCatalogues(const QString& folder, const QString& language
                   [&](const QByteArray& key, const QString& text) {
                     if (const auto it = cityOf.constFind(key); it != cityOf.constEnd()) {
                       for (size_t i : *it) {
-                        AddKey(m_cities[i], text);
+                        // Most languages keep the English name: no folding for those.
+                        if (text != m_cities[i].name) AddKey(m_cities[i], text);
                         if (shown) m_cities[i].localName = text;
                       }
                     }
