@@ -112,28 +112,20 @@ QString CLocationEditDlg::ApplyCity(const City& city, const FittedZone& zone) {
   } else {
     m_rule.m_wStart = static_cast<uint16_t>(m_rule.m_wStart & ~CDstRule::kObserves);
   }
-  const auto say = [](const char* text) {
-    return QCoreApplication::translate("CLocationEditDlg", text);
+  // In ZoneFit's order.
+  static const char* const kNotes[] = {
+      QT_TRANSLATE_NOOP("CLocationEditDlg", "%1: zone %2, no daylight saving. Check the altitude."),
+      QT_TRANSLATE_NOOP("CLocationEditDlg",
+                        "%1: zone %2, daylight saving as Configure... shows. Check the altitude."),
+      QT_TRANSLATE_NOOP("CLocationEditDlg",
+                        "%1: zone %2, daylight saving on this year's dates, which change from "
+                        "year to year: check them next year. Check the altitude."),
+      QT_TRANSLATE_NOOP("CLocationEditDlg",
+                        "%1: zone %2; its clock changes cannot be said here, so daylight saving "
+                        "is off: set it yourself. Check the altitude."),
   };
-  QString what;
-  switch (zone.fit) {
-    case ZoneFit::NoDaylightSaving:
-      what = say("%1: zone %2, no daylight saving. Check the altitude.");
-      break;
-    case ZoneFit::Rule:
-      what = say("%1: zone %2, daylight saving as Configure... shows. Check the altitude.");
-      break;
-    case ZoneFit::FixedDates:
-      what =
-          say("%1: zone %2, daylight saving on this year's dates, which change from year "
-              "to year: check them next year. Check the altitude.");
-      break;
-    case ZoneFit::Nearest:
-      what =
-          say("%1: zone %2; its clock changes cannot be said here, so daylight saving is "
-              "off: set it yourself. Check the altitude.");
-      break;
-  }
+  const QString what =
+      QCoreApplication::translate("CLocationEditDlg", kNotes[static_cast<int>(zone.fit)]);
   return what.arg(city.Shown(), QString::number(zone.timeZone));
 }
 

@@ -136,7 +136,10 @@ void CityDatabase::ReadLocations(const QString& path) {
         city.latitude = at.value(0).toDouble(&latOk);
         city.longitude = at.value(1).toDouble(&lonOk);
         city.zone = ZoneOf(frames);
-        if (latOk && lonOk && !city.name.isEmpty() && !city.zone.isEmpty()) {
+        // A city without a place on the globe or a zone is left out.
+        const bool placed =
+            latOk && lonOk && std::fabs(city.latitude) <= 90 && std::fabs(city.longitude) <= 180;
+        if (placed && !city.name.isEmpty() && !city.zone.isEmpty()) {
           AddKey(city, city.name);
           m_cities.push_back(std::move(city));
           m_keys.push_back({frame.key, state ? state->key : QByteArray(),
