@@ -18,7 +18,7 @@ struct FitRow {
   std::vector<ZoneTransition> year, next;
   double timeZone;
   ZoneFit fit;
-  uint16_t start, end;  // observes bit included; 0 when daylight saving is off
+  uint16_t start, end;  // the observes bit included
 };
 
 TEST(FitZone, SaysEachYearInTheDialogsTermsOrTheNearest) {
@@ -43,10 +43,10 @@ TEST(FitZone, SaysEachYearInTheDialogsTermsOrTheNearest) {
       {"Australia/Lord_Howe", 11 * H,
        {{{2026, 4, 5}, 11 * H, 10 * H + H / 2}, {{2026, 10, 4}, 10 * H + H / 2, 11 * H}},
        {},
-       10.5, ZoneFit::Nearest, 0, 0},
-      {"Asia/Tehran", 3 * H + H / 2, {}, {}, 3.5, ZoneFit::NoDaylightSaving, 0, 0},
+       10.5, ZoneFit::Nearest, 0x0220, 0x0920},
+      {"Asia/Tehran", 3 * H + H / 2, {}, {}, 3.5, ZoneFit::NoDaylightSaving, 0x0220, 0x0920},
       // Past the dialog's +14.
-      {"Etc/GMT-15", 15 * H, {}, {}, 14, ZoneFit::Nearest, 0, 0},
+      {"Etc/GMT-15", 15 * H, {}, {}, 14, ZoneFit::Nearest, 0x0220, 0x0920},
   };
   // clang-format on
   for (const FitRow& row : rows) {
@@ -54,11 +54,9 @@ TEST(FitZone, SaysEachYearInTheDialogsTermsOrTheNearest) {
     const FittedZone fitted = FitZone(row.offset, row.year, row.next);
     EXPECT_EQ(fitted.timeZone, row.timeZone);
     EXPECT_EQ(fitted.fit, row.fit);
-    EXPECT_EQ(fitted.observes, row.start != 0);
-    if (row.start != 0) {
-      EXPECT_EQ(fitted.rule.m_wStart, row.start);
-      EXPECT_EQ(fitted.rule.m_wEnd, row.end);
-    }
+    EXPECT_EQ(fitted.observes, (row.start & CDstRule::kObserves) != 0);
+    EXPECT_EQ(fitted.rule.m_wStart, row.start);
+    EXPECT_EQ(fitted.rule.m_wEnd, row.end);
   }
 }
 
