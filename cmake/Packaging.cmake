@@ -34,6 +34,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KESTRIVANE_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # notify-send, for kestrivane-messenger listen --notify.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS libnotify-bin)
+# The world city database Define Location's Find... and --city search; without it
+# the program works and says so.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS libgweather-4-common)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
 

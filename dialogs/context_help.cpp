@@ -36,6 +36,7 @@ constexpr std::array kHelpIds = {
     Pair(134, 1034),
     Pair(134, 1035),
     Pair(134, 1083),
+    Pair(134, 1150),
     // Five of its controls carry another control's id in their number.
     HelpIdPair{1064, 0x80860427},
     HelpIdPair{1066, 0x80860428},
@@ -73,6 +74,9 @@ constexpr std::array kHelpIds = {
     Pair(137, 1073),
     Pair(137, 1101),
     Pair(137, 1112),
+    // 150 Find a City
+    Pair(150, 1152),
+    Pair(150, 1153),
     // 141 Azan Recipients
     Pair(141, 1102),
     Pair(141, 1103),

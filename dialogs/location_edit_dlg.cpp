@@ -1,7 +1,14 @@
 #include "dialogs/location_edit_dlg.h"
 
+#include <QCoreApplication>
+#include <QDate>
+#include <QLabel>
+
 #include "dialogs/daylight_savings_dlg.h"
+#include "dialogs/find_city_dlg.h"
+#include "platform/city_database.h"
 #include "platform/data_exchange.h"
+#include "platform/zone_changes.h"
 #include "settings/location.h"
 #include "settings/stored_text.h"
 
@@ -10,6 +17,8 @@ namespace kestrivane {
 CLocationEditDlg::CLocationEditDlg(QWidget* parent) : CSettingsDialog(IDD_LOCATION, parent) {
   OnClicked(IDC_USE_DST, [this] { OnUseDst(); });
   OnClicked(IDC_CONFIGURE_DST, [this] { OnConfigure(); });
+  OnClicked(IDC_FIND_CITY, [this] { OnFindCity(); });
+  ItemAs<QLabel>(IDC_FIND_CITY_NOTE)->setWordWrap(true);
 }
 
 void CLocationEditDlg::LoadFrom(const CLocation& location) {
@@ -70,6 +79,54 @@ void CLocationEditDlg::OnConfigure() {
   CDaylightSavingsDlg dialog(this);
   dialog.LoadFrom(m_rule);
   if (dialog.DoModal() == IDOK) dialog.SaveTo(m_rule);
+}
+
+void CLocationEditDlg::OnFindCity() {
+  // The altitude and every field Find... leaves alone are read first.
+  if (!UpdateData(true)) return;
+  CFindCityDlg dialog(this);
+  if (dialog.DoModal() != IDOK || dialog.m_pChosen == nullptr) return;
+  const City& city = *dialog.m_pChosen;
+  const QString note = ApplyCity(city, FitIanaZone(city.zone, QDate::currentDate().year()));
+  UpdateData(false);
+  Item(IDC_CONFIGURE_DST)->setEnabled(m_bUseDst == 1);
+  ItemAs<QLabel>(IDC_FIND_CITY_NOTE)->setText(note);
+}
+
+QString CLocationEditDlg::ApplyCity(const City& city, const FittedZone& zone) {
+  m_strCity = city.name.toStdString();
+  m_strCountry = city.country.toStdString();
+  const DegreesMinutes latitude = RoundToMinute(city.latitude);
+  const DegreesMinutes longitude = RoundToMinute(city.longitude);
+  m_nLatDegrees = latitude.degrees;
+  m_nLatMinutes = latitude.minutes;
+  m_nLatDirection = latitude.negative ? 1 : 0;
+  m_nLongDegrees = longitude.degrees;
+  m_nLongMinutes = longitude.minutes;
+  m_nLongDirection = longitude.negative ? 1 : 0;
+  m_dTimeZone = zone.timeZone;
+  m_bUseDst = zone.observes ? 1 : 0;
+  if (zone.observes) {
+    m_rule.m_wStart = zone.rule.m_wStart;
+    m_rule.m_wEnd = zone.rule.m_wEnd;
+  } else {
+    m_rule.m_wStart = static_cast<uint16_t>(m_rule.m_wStart & ~CDstRule::kObserves);
+  }
+  // In ZoneFit's order.
+  static const char* const kNotes[] = {
+      QT_TRANSLATE_NOOP("CLocationEditDlg", "%1: zone %2, no daylight saving. Check the altitude."),
+      QT_TRANSLATE_NOOP("CLocationEditDlg",
+                        "%1: zone %2, daylight saving as Configure... shows. Check the altitude."),
+      QT_TRANSLATE_NOOP("CLocationEditDlg",
+                        "%1: zone %2, daylight saving on this year's dates, which change from "
+                        "year to year: check them next year. Check the altitude."),
+      QT_TRANSLATE_NOOP("CLocationEditDlg",
+                        "%1: zone %2; its clock changes cannot be said here, so daylight saving "
+                        "is off: set it yourself. Check the altitude."),
+  };
+  const QString what =
+      QCoreApplication::translate("CLocationEditDlg", kNotes[static_cast<int>(zone.fit)]);
+  return what.arg(city.Shown(), QString::number(zone.timeZone));
 }
 
 void CLocationEditDlg::SaveTo(CLocation& location) const {

@@ -3,6 +3,7 @@
 // time zone and daylight saving of a CLocation, on a working copy that
 // reaches the record only after OK.
 
+#include <QString>
 #include <cstdint>
 #include <string>
 
@@ -13,6 +14,8 @@
 namespace kestrivane {
 
 class CLocation;
+struct City;
+struct FittedZone;
 
 // Field ranges. Altitude is what the file's 16 bits hold; time zones are
 // the ones in use, from -12 to +14 (Kiribati).
@@ -50,6 +53,12 @@ class CLocationEditDlg : public CSettingsDialog {
   void OnUseDst();
   // Runs the rule dialog on the working rule.
   void OnConfigure();
+  // Runs Find a City and takes the chosen city with this year's zone.
+  void OnFindCity();
+  // The city's names, position rounded to the minute and zone into the
+  // working values (the altitude stays); returns the line that says what
+  // was set and what to check.
+  QString ApplyCity(const City& city, const FittedZone& zone);
 
  protected:
   void DoDataExchange(CDataExchange& dx) override;

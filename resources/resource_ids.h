@@ -19,6 +19,7 @@ inline constexpr int IDD_DAYLIGHT_SAVING = 135;
 inline constexpr int IDD_ALARMS = 137;
 inline constexpr int IDD_RECIPIENTS = 141;
 inline constexpr int IDD_CALCULATION_METHOD = 143;
+inline constexpr int IDD_FIND_CITY = 150;
 
 // Icons: the program's own and the alarm's.
 inline constexpr int IDR_MAINFRAME = 128;
@@ -113,5 +114,12 @@ inline constexpr int IDC_METHOD_ROUNDING = 1123;
 inline constexpr int IDC_METHOD_HIGH_LATITUDE = 1124;
 inline constexpr int IDC_ADJUST_FAJR = 1125;   // 1125..1130
 inline constexpr int IDC_PREVIEW_FAJR = 1131;  // 1131..1136
+
+// Find a City (150) and what it adds to Define Location (134).
+inline constexpr int IDC_FIND_CITY = 1150;       // the Find... button in 134
+inline constexpr int IDC_FIND_CITY_NOTE = 1151;  // what Find... set, in 134
+inline constexpr int IDC_CITY_SEARCH = 1152;
+inline constexpr int IDC_CITY_MATCHES = 1153;
+inline constexpr int IDC_CITY_STATUS = 1154;
 
 }  // namespace kestrivane

@@ -36,11 +36,12 @@ constexpr ControlTemplate kPreferencesControls[] = {
 };
 
 // Template 134: Define Location. Columns: labels at 15, degrees at 66,
-// minutes at 104, direction at 142.
+// minutes at 104, direction at 142. Under the box, what Find... set.
 constexpr ControlTemplate kLocationControls[] = {
     {IDC_STATIC, ControlKind::GroupBox, "Edit Location Data", 7, 7, 214, 138, kStyleNone},
     {IDC_STATIC, ControlKind::Label, "&City:", 15, 22, 48, 8, kStyleNone},
-    {1034, ControlKind::Edit, "", 66, 20, 146, 12, kField},
+    {1034, ControlKind::Edit, "", 66, 20, 96, 12, kField},
+    {1150, ControlKind::PushButton, "F&ind...", 166, 19, 46, 14, kTabStop},
     {IDC_STATIC, ControlKind::Label, "Countr&y:", 15, 38, 48, 8, kStyleNone},
     {1035, ControlKind::Edit, "", 66, 36, 146, 12, kField},
     {IDC_STATIC, ControlKind::Label, "L&atitude:", 15, 67, 48, 8, kStyleNone},
@@ -59,8 +60,9 @@ constexpr ControlTemplate kLocationControls[] = {
     {1015, ControlKind::Edit, "", 152, 99, 40, 12, kField},
     {1064, ControlKind::CheckBox, "Use &Daylight Savings time", 15, 123, 118, 10, kTabStop},
     {1066, ControlKind::PushButton, "Con&figure ...", 142, 121, 70, 14, kTabStop},
-    {2, ControlKind::PushButton, "Cancel", 117, 152, 50, 14, kTabStop},
-    {1, ControlKind::DefPushButton, "OK", 171, 152, 50, 14, kTabStop},
+    {1151, ControlKind::Label, "", 7, 150, 214, 24, kStyleNone},
+    {2, ControlKind::PushButton, "Cancel", 117, 178, 50, 14, kTabStop},
+    {1, ControlKind::DefPushButton, "OK", 171, 178, 50, 14, kTabStop},
     {IDC_STATIC, ControlKind::Label, "Degree", 66, 54, 34, 8, kStyleNone},
     {IDC_STATIC, ControlKind::Label, "Min.", 104, 54, 30, 8, kStyleNone},
     {IDC_STATIC, ControlKind::Label, "Direction", 142, 54, 50, 8, kStyleNone},
@@ -150,7 +152,7 @@ constexpr ControlTemplate kRecipientsControls[] = {
 constexpr DialogTemplate kTemplates[] = {
     {130, "Preferences", 214, 152, "MS Sans Serif", 8, 0, kDialogSystemMenu | kDialogContextHelp,
      kPreferencesControls},
-    {134, "Define Location", 228, 173, "MS Sans Serif", 8, 0,
+    {134, "Define Location", 228, 199, "MS Sans Serif", 8, 0,
      kDialogSystemMenu | kDialogContextHelp, kLocationControls},
     {135, "Configure Daylight Savings", 268, 144, "MS Sans Serif", 8, 0,
      kDialogSystemMenu | kDialogContextHelp, kDaylightSavingsControls},

@@ -8,11 +8,14 @@
 #include <vector>
 
 #include "kestrivane/version.h"
+#include "platform/city_database.h"
+#include "platform/plain_text.h"
 #include "settings/locations_document.h"
 #include "settings/replace_file.h"
 #include "timetable/timetable_print.h"
 #include "timetable/timetable_text.h"
 #include "tools/prefs_dump.h"
+#include "tools/times_city.h"
 #include "tools/times_month.h"
 #include "tools/times_options.h"
 #include "tools/times_report.h"
@@ -29,7 +32,9 @@ constexpr const char* kUsage =
     "seventh|middle|angle]\n"
     "       kestrivane-times --month YYYY-MM [--crlf] [--ics FILE | --pdf FILE]\n"
     "                        [location, preference and method options] [--prefs FILE]\n"
-    "       kestrivane-times --list-methods\n";
+    "       kestrivane-times --list-methods\n"
+    "       kestrivane-times --city NAME [--date YYYY-MM-DD | --month YYYY-MM] [other options]\n"
+    "       kestrivane-times --city-list NAME\n";
 
 // The settings are only read here; nothing is reported through it.
 class SilentReporter : public kestrivane::SettingsReporter {
@@ -57,6 +62,16 @@ std::string UtcStamp() {
 int Fail(const std::string& error) {
   std::cerr << "kestrivane-times: " << error << '\n';
   return 1;
+}
+
+// The city database, or a line saying why there is none.
+const kestrivane::CityDatabase* Cities() {
+  const kestrivane::CityDatabase& database = kestrivane::CityDatabase::Shared();
+  if (database.loaded()) return &database;
+  std::cerr << "kestrivane-times: the city database cannot be read ("
+            << database.error().toStdString()
+            << "); install the package libgweather-4-common for --city and --city-list\n";
+  return nullptr;
 }
 
 int RunMonth(const kestrivane::TimesOptions& options, const kestrivane::CLocations& document) {
@@ -100,7 +115,7 @@ int main(int argc, char** argv) {
     std::cerr << "kestrivane-times: " << parsed.error << '\n';
     return 2;
   }
-  const TimesOptions& options = parsed.options;
+  TimesOptions options = parsed.options;
   if (options.help) {
     std::cout << kUsage;
     return 0;
@@ -112,6 +127,13 @@ int main(int argc, char** argv) {
   if (options.version) {
     std::cout << "kestrivane-times " << kVersionString << '\n';
     return 0;
+  }
+  if (options.cityList) {
+    const CityDatabase* cities = Cities();
+    if (cities == nullptr) return 1;
+    if (WriteCityList(std::cout, *cities, *options.cityList)) return std::cout.good() ? 0 : 1;
+    return Fail("--city-list: no city in the city database is called '" +
+                EscapeForDisplay(*options.cityList) + "'");
   }
 
   SilentReporter silent;
@@ -144,6 +166,15 @@ int main(int argc, char** argv) {
       std::cerr << "kestrivane-times: " << conflict << '\n';
       return 2;
     }
+  }
+  if (options.city) {
+    const CityDatabase* cities = Cities();
+    if (cities == nullptr) return 1;
+    std::string found;
+    const std::string error = ApplyCityOption(*cities, options, document.m_location,
+                                              options.date.value_or(Today()), found);
+    if (!error.empty()) return Fail(error);
+    std::cerr << "kestrivane-times: " << found << '\n';
   }
   if (options.month) return RunMonth(options, document);
 

@@ -169,6 +169,8 @@ ParsedTimesOptions ParseTimesOptions(const std::vector<std::string>& arguments) 
       {"--dump-prefs", {"a settings file name", fileName(o.dumpPrefsFile)}},
       {"--ics", {"a file name, or - for standard output", fileName(o.icsFile)}},
       {"--pdf", {"a file name", fileName(o.pdfFile)}},
+      {"--city", {"part of a city's name", fileName(o.city)}},
+      {"--city-list", {"part of a city's name", fileName(o.cityList)}},
       {"--month",
        {"YYYY-MM, a year from 1900 to 2100 and a month from 01 to 12",
         [&](const std::string& v) { return bool(o.month = ParseYearMonth(v)); }}},
@@ -271,6 +273,9 @@ ParsedTimesOptions ParseTimesOptions(const std::vector<std::string>& arguments) 
     parsed.error = ClassicMethodConflict(o);
   }
   if (o.ishaMinutes && o.ishaAngle) parsed.error = "--isha-minutes: not with --isha";
+  if (o.city && (o.latitude || o.longitude || o.timeZone || o.daylightSaving)) {
+    parsed.error = "--city: not with --lat, --lon, --tz or --dst, which the city gives";
+  }
   if (!parsed.ok()) return parsed;
 
   // A month has its own output and takes daylight saving from the rule day by day.

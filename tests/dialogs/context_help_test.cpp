@@ -22,7 +22,8 @@ TEST(HelpIdTable, HoldsEachControlsNumberOnceWithItsTextAndEndsWithZeros) {
   // main window, and five controls of 134 carry the id of the one before.
   const std::pair<uint32_t, std::vector<uint32_t>> templates[] = {
       {130, {1025, 1026, 1027, 1028, 1082, 1084}},
-      {134, {1013, 1014, 1015, 1016, 1034, 1035, 1083}},
+      {134, {1013, 1014, 1015, 1016, 1034, 1035, 1083, 1150}},
+      {150, {1152, 1153}},
       {135, {1024, 1044, 1045, 1046, 1047, 1048, 1049, 1050, 1051, 1052, 1053, 1054}},
       {137, {1055, 1056, 1057, 1058, 1059, 1062, 1063, 1065, 1067, 1068, 1069, 1070, 1071}},
       {137, {1072, 1073, 1101, 1112}},

@@ -47,10 +47,12 @@ const Window kWindows[] = {
      "G:Twilight angle (degrees):; L:&fajr:; S1082:; L:&Isha`:; S1084:; "
      "B1117:Calculation &Method...; B57670:Help; B2:Cancel; D1:OK; "},
     {134, "Define Location", true, 0, 0,
-     "G:Edit Location Data; L:&City:; E1034:; L:Countr&y:; E1035:; L:L&atitude:; E1013:; L::; "
+     "G:Edit Location Data; L:&City:; E1034:; B1150:F&ind...; L:Countr&y:; E1035:; L:L&atitude:; "
+     "E1013:; L::; "
      "E1083:; S1086:; L:Lo&ngitude:; E1014:; L::; E1085:; S1087:; L:A&ltitude (m):; E1016:; "
      "L:Time  \n&Zone:; E1015:; C1064:Use &Daylight Savings time; B1066:Con&figure ...; "
-     "B2:Cancel; D1:OK; L:Degree; L:Min.; L:Direction; "},
+     "L1151:; B2:Cancel; D1:OK; L:Degree; L:Min.; L:Direction; "},
+    {150, "Find a City", true, 0, 0, "L:&Name:; E1152:; ?1153:; L1154:; B2:Cancel; D1:OK; "},
     {135, "Configure Daylight Savings", true, 0, 0,
      "G:Starts on; R1044:&date:; E1052:; R1045:&weekday:; S1053:; S1054:; L:&in:; S1051:; "
      "G:Ends on; R1046:da&te:; E1047:; R1048:weekda&y:; S1049:; S1050:; L:i&n:; S1024:; "

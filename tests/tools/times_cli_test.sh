@@ -111,6 +111,18 @@ for platform in "" xcb nonsense; do
   [ "$status:$out:$err" = "0::" ] && [ "$(head -c 5 kept.pdf)" = "%PDF-" ] &&
     [ "$(grep -ac '/Count 1$' kept.pdf)" -eq 1 ] || fail "--pdf on platform '$platform': $status $out $err"
 done
+# --city: the database's position and the zone's offset of each date, as given by hand.
+for date in 2026-01-15 2026-07-15; do
+  expect 0 "$("$bin" --date $date --lat 33:42N --lon 73:10E --tz 5)" \
+    'kestrivane-times: Islamabad, Pakistan (33:42N 73:10E, Asia/Karachi, zone 5)' --city islamabad --date $date
+done
+expect 0 "$("$bin" --date 2026-07-15 --lat 40:43N --lon 74:00W --tz -5 --dst)" \
+  'kestrivane-times: New York, New York, United States (40:43N 74:00W, America/New_York, zone -5, daylight saving)' \
+  --city 'New York' --date 2026-07-15
+expect 0 $'Sydney, New South Wales, Australia\t33:53S\t151:13E\tAustralia/Sydney\nSydney, Nova Scotia, Canada\t46:09N\t60:10W\tAmerica/Halifax' '' \
+  --city-list SYDNEY
+expect 1 '' "kestrivane-times: --city: no city in the city database is called 'Atlantis'" --city Atlantis
+expect 2 '' 'kestrivane-times: --city: not with --lat, --lon, --tz or --dst, which the city gives' --city Rabat --tz 1
 [ "$before" = "$(ls -l --time-style=+%s ./*.dat && md5sum ./*.dat)" ] || fail "settings files were written"
 [ "$(ls | sort | tr '\n' ' ')" = "cut.dat dangling.ics default.dat dst.dat err ini kept.ics kept.pdf link.ics out protected.ics zone.dat " ] ||
   fail "files left behind: $(ls)"
