@@ -34,6 +34,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KESTRIVANE_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # notify-send, for kestrivane-messenger listen --notify.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS libnotify-bin)
+# Qt's own texts (standard buttons) in the languages the program speaks.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
 
