@@ -1,13 +1,14 @@
 #include "app/alarm_engine.h"
 
 #include <algorithm>
-#include <cstdio>
 
+#include "app/shown_text.h"
 #include "app/time_format.h"
 #include "calc/calendar.h"
 #include "platform/mailslot.h"
 #include "platform/messenger_message.h"
 #include "resources/string_table.h"
+#include "resources/translate_noop.h"
 #include "settings/day_times.h"
 #include "settings/locations_document.h"
 
@@ -16,9 +17,13 @@ namespace kestrivane {
 namespace {
 
 constexpr const char* kTimerFailedNoAlarm =
-    "Could not install timer for Alarm.\nNo alarm will be played.";
-constexpr const char* kTimerFailedNoMoreAlarms =
-    "Could not install timer for Alarm.\nNo more alarms will be played.";
+    KV_TRANSLATE_NOOP("Alarm", "Could not install timer for Alarm.\nNo alarm will be played.");
+constexpr const char* kTimerFailedNoMoreAlarms = KV_TRANSLATE_NOOP(
+    "Alarm", "Could not install timer for Alarm.\nNo more alarms will be played.");
+constexpr const char* kAzanAt = KV_TRANSLATE_NOOP("Alarm", "%1 azan at %2");
+constexpr const char* kIqamahAt = KV_TRANSLATE_NOOP("Alarm", "%1 iqama at %2");
+constexpr const char* kPrayerAt = KV_TRANSLATE_NOOP("Alarm", "%1 prayer at %2 Insha Allah.");
+constexpr const char* kGoNow = KV_TRANSLATE_NOOP("Alarm", "Go for %1 prayer NOW!");
 constexpr int64_t kMinutesPerDay = 1440;
 // A clock set back across midnight finds the dates before in this record.
 constexpr int64_t kDaysRemembered = 3;
@@ -46,7 +51,7 @@ void CAlarmEngine::InstallStartupTimer() {
     return;
   }
   if (!StartAlarmTimer(2, IDT_STARTUP)) {
-    m_host.MessageBox(kTimerFailedNoAlarm);
+    m_host.MessageBox(Shown("Alarm", kTimerFailedNoAlarm));
     m_bAlarmsDisabled = true;
   }
 }
@@ -103,7 +108,7 @@ void CAlarmEngine::FindCurrentAlarm() {
     // An OK in Set Alarms between an azan and its iqamah keeps that iqamah.
     const bool iqamah = cursor >= 0 && IqamahPending(cursor, now.day, now.Absolute());
     if (!StartAlarmTimer(5, iqamah ? IDT_IQAMAH : IDT_AZAN)) {
-      m_host.MessageBox(kTimerFailedNoAlarm);
+      m_host.MessageBox(Shown("Alarm", kTimerFailedNoAlarm));
       m_bAlarmsDisabled = true;
     } else {
       m_nCurrentAlarm = cursor;
@@ -166,8 +171,8 @@ void CAlarmEngine::ShowNextAlarm(int index, bool iqamahMode) {
     }
   }
   if (entry < 0 || entry >= kPrayerCount || m_bAlarmsDisabled) {
-    m_host.TraySetTip(LoadString(IDS_NO_ALARM_TIP));
-    m_strNextAlarm = LoadString(IDS_NOT_SET);
+    m_host.TraySetTip(Shown("Strings", LoadString(IDS_NO_ALARM_TIP)));
+    m_strNextAlarm = Shown("Strings", LoadString(IDS_NOT_SET));
     return;
   }
 
@@ -180,9 +185,10 @@ void CAlarmEngine::ShowNextAlarm(int index, bool iqamahMode) {
     hour = static_cast<uint16_t>(azan >> 8);
     minute = static_cast<uint16_t>(azan & 0xFF);
   }
-  m_strNextAlarm =
-      PrayerName(entry) + (iqamahMode ? " iqama at " : " azan at ") +
-      FormatTimeOfDay(static_cast<int16_t>(hour), static_cast<int16_t>(minute), Use24Hour());
+  m_strNextAlarm = FillPlaceholders(
+      Shown("Alarm", iqamahMode ? kIqamahAt : kAzanAt),
+      {ShownPrayerName(entry),
+       FormatTimeOfDay(static_cast<int16_t>(hour), static_cast<int16_t>(minute), Use24Hour())});
   m_host.TraySetTip(m_strNextAlarm);
 }
 
@@ -295,28 +301,27 @@ void CAlarmEngine::FireAlarm(int index, bool iqamah) {
   IqamahTime(index, iqamah ? m_nAlarmDay : m_nCursorDay, hour, minute);
   const std::string iqamahText =
       FormatTimeOfDay(static_cast<int16_t>(hour), static_cast<int16_t>(minute), Use24Hour());
-  const std::string name = PrayerName(index);
-
-  char message[160];
+  // The colleagues' programs read the message sent in English; the user
+  // sees it in their own language.
+  const char* format = iqamah ? kGoNow : kPrayerAt;
+  m_strAlarmMessage = FillPlaceholders(format, {PrayerName(index), iqamahText});
+  m_strShownAlarmMessage =
+      FillPlaceholders(Shown("Alarm", format), {ShownPrayerName(index), iqamahText});
   if (iqamah) {
-    std::snprintf(message, sizeof message, "Go for %s prayer NOW!", name.c_str());
     FiredOn(m_nAlarmDay).iqamahs |= Bit(index);
   } else {
-    std::snprintf(message, sizeof message, "%s prayer at %s Insha Allah.", name.c_str(),
-                  iqamahText.c_str());
     m_nAlarmEntry = index;
     m_nAlarmDay = m_nCursorDay;
     FiredOn(m_nAlarmDay).azans |= Bit(index);
   }
-  m_strAlarmMessage = message;
-  m_host.TraySetTip(m_strAlarmMessage);
+  m_host.TraySetTip(m_strShownAlarmMessage);
   m_bAlarmActive = true;
   // What the user sees and hears first; the network messages go out after,
   // without waiting for any of them.
   if (alarms.m_bPlaySound != 0) {
     m_host.PlaySound(kSoundFile);
   }
-  m_host.AlarmFired(m_strAlarmMessage);
+  m_host.AlarmFired(m_strShownAlarmMessage);
 
   const std::string sender = AlarmSenderName(GetNetworkUserName());
   for (const std::string& recipient : alarms.m_recipients) {
@@ -358,12 +363,20 @@ void CAlarmEngine::StopAlarm() {
   m_bFlashOn = false;
   StopAlarmTimer();
   if (!StartAlarmTimer(5, 0)) {
-    m_host.MessageBox(kTimerFailedNoMoreAlarms);
+    m_host.MessageBox(Shown("Alarm", kTimerFailedNoMoreAlarms));
     m_bAlarmsDisabled = true;
   }
   m_host.TraySetIcon(IDR_MAINFRAME);
-  m_host.MessageBox(m_strAlarmMessage);
+  m_host.MessageBox(m_strShownAlarmMessage);
   m_host.TraySetTip(m_strNextAlarm);
+}
+
+std::string CAlarmEngine::Shown(const char* context, const char* text) const {
+  return m_host.Translate(context, text);
+}
+
+std::string CAlarmEngine::ShownPrayerName(int index) const {
+  return Shown("Strings", LoadString(IDS_PRAYER_FAJR + index));
 }
 
 CAlarmEngine::Fired& CAlarmEngine::FiredOn(int64_t day) { return m_fired[day]; }

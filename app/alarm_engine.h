@@ -62,6 +62,8 @@ class CAlarmEngine {
   unsigned TimerId() const { return m_nTimerId; }
   bool AlarmsDisabled() const { return m_bAlarmsDisabled; }
   bool AlarmActive() const { return m_bAlarmActive; }
+  // The alarm's message as sent to the recipients (English); the window,
+  // tray and box show it in the user's language.
   const std::string& AlarmMessage() const { return m_strAlarmMessage; }
   const std::string& NextAlarm() const { return m_strNextAlarm; }
 
@@ -108,6 +110,9 @@ class CAlarmEngine {
   // holds that day's time when it is next saved.
   void StoreFollowingTimes(int64_t day);
   bool Use24Hour() const;
+  // A text the user sees, in their language.
+  std::string Shown(const char* context, const char* text) const;
+  std::string ShownPrayerName(int index) const;
 
   CLocations& m_document;
   AlarmHost& m_host;
@@ -120,6 +125,7 @@ class CAlarmEngine {
   bool m_bFlashOn = false;
   bool m_bAlarmActive = false;
   std::string m_strAlarmMessage;
+  std::string m_strShownAlarmMessage;
   std::string m_strNextAlarm = "<processing...>";
 
   int64_t m_nCursorDay = 0;          // the date the cursor belongs to

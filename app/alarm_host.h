@@ -53,6 +53,10 @@ class AlarmHost {
   // own way too.
   virtual void AlarmFired(const std::string& /*message*/) {}
 
+  // `text` of `context` in the user's language, for what the engine shows
+  // (never for what it sends); the text itself without a translation.
+  virtual std::string Translate(const char* /*context*/, const char* text) { return text; }
+
   // Shows the engine's texts in the window's controls.
   virtual void RefreshControls() = 0;
   virtual void MinimizeToTray() = 0;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/alarm_host.h"
+#include "app/shown_text.h"
 
 namespace kestrivane {
 
@@ -13,7 +14,8 @@ std::string FormatTimeZone(double timeZone);
 // "%dm" of the altitude read as unsigned 16-bit: 550 gives "550m".
 std::string FormatAltitude(uint16_t altitude);
 // "%A, %B %d, %Y" with English names whatever the locale:
-// 7 January 2000 (a Friday) gives "Friday, January 07, 2000".
-std::string FormatLongDate(const LocalTime& date);
+// 7 January 2000 (a Friday) gives "Friday, January 07, 2000"; with
+// `translate`, the names and the order of the user's language.
+std::string FormatLongDate(const LocalTime& date, const TranslateText& translate = {});
 
 }  // namespace kestrivane

@@ -42,6 +42,10 @@ namespace kestrivane {
 
 namespace {
 
+std::string ShownText(const char* context, const char* text) {
+  return QCoreApplication::translate(context, text).toStdString();
+}
+
 // The Messenger service's datagrams go to the NetBIOS datagram port.
 constexpr uint16_t kMessengerPort = 138;
 // How often what waits for open boxes looks again.
@@ -81,6 +85,9 @@ class CMainDlg::EngineHost : public AlarmHost {
   void AlarmFired(const std::string& message) override {
     m_window.m_notifier.Show(QStringLiteral("Kestrivane"),
                              QString::fromStdString(StoredToText(message)));
+  }
+  std::string Translate(const char* context, const char* text) override {
+    return ShownText(context, text);
   }
   void RefreshControls() override { m_window.UpdateData(false); }
   void MinimizeToTray() override { m_window.MinimizeAfterStartup(); }
@@ -135,8 +142,8 @@ CMainDlg::CMainDlg(CReminderApp* app, QWidget* parent)
     connect(action, &QAction::triggered, this, later([this, id] { OnCmdMsg(id); }));
     return action;
   };
-  connect(m_trayMenu.addAction(tr("&Restore")), &QAction::triggered, this,
-          later([this] { OnTrayLeftButton(); }));
+  connect(m_trayMenu.addAction(QCoreApplication::translate("Menu", "&Restore")),
+          &QAction::triggered, this, later([this] { OnTrayLeftButton(); }));
   // The settings without restoring the window first: the Options menu's items.
   std::vector<QAction*> options;
   for (const MenuPopupTemplate& popup : FindMenuTemplate(dialog.menuId)->popups) {
@@ -144,7 +151,7 @@ CMainDlg::CMainDlg(CReminderApp* app, QWidget* parent)
     m_trayMenu.addSeparator();
     for (const MenuItemTemplate& item : popup.items) {
       if (item.text == nullptr) continue;
-      options.push_back(addCommand(QString::fromLatin1(item.text), item.commandId));
+      options.push_back(addCommand(QCoreApplication::translate("Menu", item.text), item.commandId));
     }
     m_trayMenu.addSeparator();
   }
@@ -156,11 +163,12 @@ CMainDlg::CMainDlg(CReminderApp* app, QWidget* parent)
   });
   // The texts of the system menu and the File menu; a shared mnemonic
   // letter moves between its items, as in any menu.
-  addCommand(QString::fromLatin1(LoadString(IDS_ABOUTBOX)), ID_APP_ABOUT);
-  m_pStartAtLogin = addCommand(tr("Start at &Login"), ID_FILE_START_AT_LOGIN);
+  addCommand(QCoreApplication::translate("Strings", LoadString(IDS_ABOUTBOX)), ID_APP_ABOUT);
+  m_pStartAtLogin =
+      addCommand(QCoreApplication::translate("Menu", "Start at &Login"), ID_FILE_START_AT_LOGIN);
   m_pStartAtLogin->setCheckable(true);
   m_trayMenu.addSeparator();
-  addCommand(tr("&Quit"), IDOK);
+  addCommand(QCoreApplication::translate("Menu", "&Quit"), IDOK);
   m_tray.SetContextMenu(&m_trayMenu);
   connect(&m_tray, &CTrayIcon::leftButtonDown, this, later([this] { OnTrayLeftButton(); }));
 
@@ -332,7 +340,7 @@ void CMainDlg::ShowLocation(const CLocation& location) {
   m_strLocation[4] = FormatAltitude(location.m_nAltitude);
   m_strLocation[3] = FormatTimeZone(location.m_dTimeZone);
   const LocalTime today = CurrentTime();
-  m_strToday = FormatLongDate(today);
+  m_strToday = FormatLongDate(today, ShownText);
   m_nShownDay = DaysFromCivil(today.year, today.month, today.day);
 }
 
@@ -342,7 +350,7 @@ void CMainDlg::CheckForNewDate() {
   if (m_pSettings && today != m_nShownDay) {
     // The date line and the times turn; the location fields stay.
     m_nShownDay = today;
-    m_strToday = FormatLongDate(now);
+    m_strToday = FormatLongDate(now, ShownText);
     ShowPrayerTimes();
     UpdateData(false);
   }
@@ -505,9 +513,10 @@ void CMainDlg::OnTimer(unsigned id) {
 void CMainDlg::OnStartAtLogin() {
   QString error;
   if (!m_autostart.SetEnabled(!m_autostart.IsEnabled(), &error)) {
-    ShowMessageBox(this, QStringLiteral("Could not change the start at login:\n%1: %2")
-                             .arg(CAutostart::EntryPath(), error)
-                             .toStdString());
+    ShowMessageBox(
+        this, QCoreApplication::translate("Message", "Could not change the start at login:\n%1: %2")
+                  .arg(CAutostart::EntryPath(), error)
+                  .toStdString());
   }
   ShowStartAtLogin();
 }

@@ -23,6 +23,7 @@
 #include "platform/tray_icon.h"
 #include "platform/window_timers.h"
 #include "resources/resource_ids.h"
+#include "resources/translate_noop.h"
 #include "settings/locations_document.h"
 #include "settings/settings_reporter.h"
 
@@ -32,9 +33,10 @@ namespace kestrivane {
 
 class CReminderApp;
 
-inline constexpr const char* kCreatedDefaultFile = "Created default locations file";
-inline constexpr const char* kQuitQuestion =
-    "WARNING: Alarms will no longer play after exiting.\n\nDo you really wish to quit?";
+inline constexpr const char* kCreatedDefaultFile =
+    KV_TRANSLATE_NOOP("Message", "Created default locations file");
+inline constexpr const char* kQuitQuestion = KV_TRANSLATE_NOOP(
+    "Message", "WARNING: Alarms will no longer play after exiting.\n\nDo you really wish to quit?");
 
 class CMainDlg : public QDialog, private SettingsReporter {
   Q_OBJECT

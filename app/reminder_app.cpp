@@ -7,6 +7,7 @@
 #include "app/main_dlg.h"
 #include "platform/modal.h"
 #include "platform/single_instance.h"
+#include "platform/translations.h"
 
 namespace kestrivane {
 
@@ -17,6 +18,7 @@ int CReminderApp::InitInstance(int& argc, char** argv) {
   // The main window hides in the tray and message boxes come and go while
   // it is hidden: only the window's end ends the program.
   QApplication::setQuitOnLastWindowClosed(false);
+  InstallTranslations(application);
 
   // A second copy in the same session asks the first to show its window
   // and ends.

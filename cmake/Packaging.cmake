@@ -32,11 +32,13 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KESTRIVANE_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# notify-send, for kestrivane-messenger listen --notify.
-set(CPACK_DEBIAN_PACKAGE_SUGGESTS libnotify-bin)
-# The world city database Define Location's Find... and --city search; without it
-# the program works and says so.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS libgweather-4-common)
+# notify-send, for kestrivane-messenger listen --notify; Noto Naskh Arabic and
+# Noto Nastaliq Urdu, the faces Arabic and Urdu readers expect.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libnotify-bin, fonts-noto-core")
+# The world city database Define Location's Find... and --city search (without it
+# the program works and says so), and Qt's own texts (standard buttons) in the
+# languages the program speaks.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libgweather-4-common, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
 

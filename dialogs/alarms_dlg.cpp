@@ -2,9 +2,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <algorithm>
 #include <cctype>
 
@@ -99,11 +101,13 @@ CAlarmsDlg::CAlarmsDlg(CAlarmTable* alarms, std::array<AlarmFollowing, kPrayerCo
   m_pSoundNote->setObjectName(QStringLiteral("soundNote"));
   m_pSoundNote->setWordWrap(true);
   QRect note = MapDialogRect(QRect(7, 147, 176, 22), BaseUnitsOf(font()));
-  // It ends before the context-help button, which may share the row.
+  // It ends before the context-help button, which may share the row; a
+  // right-to-left window has both mirrored.
   if (const auto* help = findChild<QWidget*>(QLatin1String(kContextHelpButtonName))) {
-    if (help->geometry().intersects(note)) note.setRight(help->x() - 4);
+    const QRect button = QStyle::visualRect(layoutDirection(), rect(), help->geometry());
+    if (button.intersects(note)) note.setRight(button.x() - 4);
   }
-  m_pSoundNote->setGeometry(note);
+  m_pSoundNote->setGeometry(QStyle::visualRect(layoutDirection(), rect(), note));
   m_pSoundNote->hide();
   connect(ItemAs<QCheckBox>(IDC_PLAY_SOUND), &QCheckBox::toggled, this,
           [this] { ShowSoundNote(); });
@@ -113,8 +117,10 @@ void CAlarmsDlg::ShowSoundNote() {
   const SoundFile file = CheckSoundFile(kSoundFile);
   m_pSoundNote->setText(
       file == SoundFile::Missing
-          ? QStringLiteral("No Azan.wav in the settings folder: alarms play a chime instead.")
-          : QStringLiteral("Azan.wav cannot be played: alarms play a chime instead."));
+          ? QCoreApplication::translate(
+                "Dialog", "No Azan.wav in the settings folder: alarms play a chime instead.")
+          : QCoreApplication::translate("Dialog",
+                                        "Azan.wav cannot be played: alarms play a chime instead."));
   m_pSoundNote->setToolTip(QFileInfo(QString::fromLatin1(kSoundFile)).absoluteFilePath());
   m_pSoundNote->setVisible(file != SoundFile::Playable &&
                            ItemAs<QCheckBox>(IDC_PLAY_SOUND)->isChecked());

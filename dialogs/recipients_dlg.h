@@ -7,12 +7,14 @@
 
 #include "dialogs/settings_dialog.h"
 #include "resources/resource_ids.h"
+#include "resources/translate_noop.h"
 
 class QListWidget;
 
 namespace kestrivane {
 
-inline constexpr const char* kDuplicateRecipient = "This recipient is already in the list.";
+inline constexpr const char* kDuplicateRecipient =
+    KV_TRANSLATE_NOOP("Message", "This recipient is already in the list.");
 
 class CRecipientsDlg : public CSettingsDialog {
  public:

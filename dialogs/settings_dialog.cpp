@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -17,10 +18,11 @@ namespace kestrivane {
 
 namespace {
 
-// List items ride in the template's caption, one per line.
+// List items ride in the template's caption, one per line; a translation
+// keeps the lines.
 void FillList(QWidget* control, const char* caption) {
   if (caption == nullptr || *caption == '\0') return;
-  const QStringList items = QString::fromLatin1(caption).split(QLatin1Char('\n'));
+  const QStringList items = QCoreApplication::translate("Dialog", caption).split(QLatin1Char('\n'));
   if (auto* combo = qobject_cast<QComboBox*>(control)) {
     combo->addItems(items);
     combo->setCurrentIndex(-1);

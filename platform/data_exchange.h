@@ -25,6 +25,8 @@
 #include <cstdint>
 #include <string>
 
+#include "resources/translate_noop.h"
+
 class QWidget;
 
 namespace kestrivane {
@@ -84,8 +86,10 @@ class CDataExchange {
 // validate on their own.
 std::string IntRangeMessage(int64_t min, int64_t max);
 std::string DoubleRangeMessage(double min, double max);
-inline constexpr const char* kParseIntMessage = "Please enter an integer.";
-inline constexpr const char* kParseNumberMessage = "Please enter a number.";
+inline constexpr const char* kParseIntMessage =
+    KV_TRANSLATE_NOOP("Message", "Please enter an integer.");
+inline constexpr const char* kParseNumberMessage =
+    KV_TRANSLATE_NOOP("Message", "Please enter a number.");
 // "%.15g" without the locale: 5.5 -> "5.5", -12 -> "-12".
 std::string FormatDouble(double value);
 

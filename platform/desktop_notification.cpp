@@ -1,5 +1,6 @@
 #include "platform/desktop_notification.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -55,7 +56,7 @@ void CDesktopNotifier::Show(const QString& summary, const QString& text) {
   hints.insert(QStringLiteral("urgency"), QVariant::fromValue(uchar(2)));
   hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("kestrivane"));
   call << QStringLiteral("Kestrivane") << m_id << QStringLiteral("kestrivane") << summary << body
-       << QStringList{kStopAction, QStringLiteral("Stop")} << hints << int(0);
+       << QStringList{kStopAction, QCoreApplication::translate("Alarm", "Stop")} << hints << int(0);
   const unsigned number = ++m_nShown;
   auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
   connect(watcher, &QDBusPendingCallWatcher::finished, this,

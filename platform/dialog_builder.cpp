@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QStyle>
 #include <QToolButton>
 #include <QWhatsThis>
 #include <QWidget>
@@ -24,7 +26,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-#include <string_view>
 
 #include "platform/app_icons.h"
 #include "platform/value_field.h"
@@ -48,8 +49,24 @@ Qt::FocusPolicy FocusOf(const ControlTemplate& control) {
   return (control.style & kTabStop) ? Qt::StrongFocus : Qt::ClickFocus;
 }
 
+// Template texts are messages of one context each for dialogs, menus and
+// the string table; without a translation they stay as they are.
+QString Translated(const char* context, const char* text) {
+  return *text == '\0' ? QString() : QCoreApplication::translate(context, text);
+}
+
+// Right-to-left windows show the template mirrored: x -> width - x - w.
+void MirrorChildren(QWidget* dialog, int width) {
+  const QRect whole(0, 0, width, dialog->height());
+  for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    child->setGeometry(QStyle::visualRect(Qt::RightToLeft, whole, child->geometry()));
+  }
+}
+
 QWidget* CreateControl(QWidget* dialog, const ControlTemplate& control, QButtonGroup*& radioGroup) {
-  const QString caption = QString::fromLatin1(control.caption);
+  // An icon's caption names the icon.
+  const QString caption = control.kind == ControlKind::Icon ? QString::fromLatin1(control.caption)
+                                                            : Translated("Dialog", control.caption);
   if (control.kind != ControlKind::RadioButton) radioGroup = nullptr;
   switch (control.kind) {
     case ControlKind::PushButton:
@@ -202,7 +219,7 @@ void AddContextHelpButton(QWidget* dialog, QSize& size, const DialogBaseUnits& u
   auto* button = new QToolButton(dialog);
   button->setObjectName(QLatin1String(kContextHelpButtonName));
   button->setText(QStringLiteral("?"));
-  button->setToolTip(QStringLiteral("What's This? (Shift+F1)"));
+  button->setToolTip(QCoreApplication::translate("Dialog", "What's This? (Shift+F1)"));
   button->setFocusPolicy(Qt::NoFocus);
   button->setGeometry(best);
   QObject::connect(button, &QToolButton::clicked, [] { QWhatsThis::enterWhatsThisMode(); });
@@ -248,7 +265,7 @@ QRect MapDialogRect(const QRect& dialogUnits, const DialogBaseUnits& units) {
 void BuildDialog(QWidget* dialog, const DialogTemplate& dialogTemplate, int topOffset) {
   const QFont font = DialogFont(dialogTemplate);
   dialog->setFont(font);
-  dialog->setWindowTitle(QString::fromLatin1(dialogTemplate.caption));
+  dialog->setWindowTitle(Translated("Dialog", dialogTemplate.caption));
   ApplyWindowStyle(dialog, dialogTemplate.style);
   const DialogBaseUnits units = BaseUnitsOf(font);
   QButtonGroup* radioGroup = nullptr;
@@ -266,6 +283,7 @@ void BuildDialog(QWidget* dialog, const DialogTemplate& dialogTemplate, int topO
       MapDialogRect(QRect(0, 0, dialogTemplate.width, dialogTemplate.height), units);
   QSize size(client.width(), client.height() + topOffset);
   if (dialogTemplate.style & kDialogContextHelp) AddContextHelpButton(dialog, size, units);
+  if (dialog->isRightToLeft()) MirrorChildren(dialog, size.width());
   dialog->setFixedSize(size);
 }
 
@@ -295,6 +313,9 @@ void FitRow(QWidget* dialog, const std::vector<RowField>& row) {
     columns.push_back(column);
   }
   if (columns.empty()) return;
+  // The row is laid out left to right; a right-to-left window mirrors it.
+  const bool mirrored = dialog->isRightToLeft();
+  if (mirrored) MirrorChildren(dialog, dialog->width());
   std::sort(columns.begin(), columns.end(),
             [](const Column& a, const Column& b) { return a.field->x() < b.field->x(); });
   // The row ends as far from its group box's right edge as it starts from the left.
@@ -335,27 +356,24 @@ void FitRow(QWidget* dialog, const std::vector<RowField>& row) {
     column.field->setGeometry(lefts[i], column.field->y(), column.need, column.field->height());
     column.field->SetValue(column.field->Value());
   }
+  if (mirrored) MirrorChildren(dialog, dialog->width());
 }
 
 QMenuBar* BuildMenuBar(QWidget* parent, const MenuTemplate& menu,
                        const std::function<void(int commandId)>& onCommand) {
   auto* bar = new QMenuBar(parent);
   for (const MenuPopupTemplate& popup : menu.popups) {
-    QMenu* qmenu = bar->addMenu(QString::fromLatin1(popup.text));
+    QMenu* qmenu = bar->addMenu(Translated("Menu", popup.text));
     for (const MenuItemTemplate& item : popup.items) {
       if (item.text == nullptr) {
         qmenu->addSeparator();
         continue;
       }
-      QAction* action = qmenu->addAction(QString::fromLatin1(item.text));
+      QAction* action = qmenu->addAction(Translated("Menu", item.text));
       action->setProperty(kCommandIdProperty, item.commandId);
       action->setCheckable(item.checkable);
-      const std::string_view prompt = LoadString(item.commandId);
-      if (!prompt.empty()) {
-        const std::string_view status = prompt.substr(0, prompt.find('\n'));
-        action->setStatusTip(
-            QString::fromLatin1(status.data(), static_cast<qsizetype>(status.size())));
-      }
+      const QString prompt = Translated("Strings", LoadString(item.commandId));
+      if (!prompt.isEmpty()) action->setStatusTip(prompt.section('\n', 0, 0));
       const int id = item.commandId;
       QObject::connect(action, &QAction::triggered, parent, [onCommand, id] { onCommand(id); });
     }

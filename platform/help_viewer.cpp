@@ -17,8 +17,6 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
-#include <map>
-#include <sstream>
 
 #include "platform/app_icons.h"
 #include "platform/dialog_builder.h"
@@ -29,104 +27,13 @@ namespace kestrivane {
 namespace {
 
 constexpr const char* kHelpFile = ":/help/kestrivane.help";
-constexpr const char* kHelpWindowTitle = "Kestrivane Help";
-
-struct HelpFile {
-  std::map<uint32_t, std::string> popups;
-  std::map<uint32_t, HelpTopic> topics;
-  HelpTopic contents;
-};
-
-std::string Trim(const std::string& text) {
-  const size_t first = text.find_first_not_of(" \t\r");
-  if (first == std::string::npos) return {};
-  const size_t last = text.find_last_not_of(" \t\r");
-  return text.substr(first, last - first + 1);
-}
-
-uint32_t ParseNumber(const std::string& text) {
-  try {
-    return static_cast<uint32_t>(std::stoul(text, nullptr, 0));
-  } catch (...) {
-    return 0;
-  }
-}
-
-// Joins a section's lines: lines of one paragraph with blanks, paragraphs
-// with one blank line.
-std::string Paragraphs(const std::vector<std::string>& lines) {
-  std::string text;
-  bool pendingBreak = false;
-  for (const std::string& raw : lines) {
-    const std::string line = Trim(raw);
-    if (line.empty()) {
-      pendingBreak = !text.empty();
-      continue;
-    }
-    if (pendingBreak) {
-      text += "\n\n";
-      pendingBreak = false;
-    } else if (!text.empty()) {
-      text += ' ';
-    }
-    text += line;
-  }
-  return text;
-}
-
-HelpFile Parse(const std::string& content) {
-  HelpFile file;
-  enum class Kind { None, Popup, Topic, Contents } kind = Kind::None;
-  uint32_t number = 0;
-  std::string title;
-  std::vector<std::string> lines;
-  const auto flush = [&] {
-    switch (kind) {
-      case Kind::Popup:
-        file.popups[number] = Paragraphs(lines);
-        break;
-      case Kind::Topic:
-        file.topics[number] = HelpTopic{title, Paragraphs(lines)};
-        break;
-      case Kind::Contents:
-        file.contents = HelpTopic{title, Paragraphs(lines)};
-        break;
-      case Kind::None:
-        break;
-    }
-    lines.clear();
-  };
-  std::istringstream in(content);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line[0] == '#') continue;
-    if (!line.empty() && line[0] == '[') {
-      const size_t close = line.find(']');
-      if (close != std::string::npos) {
-        flush();
-        std::istringstream header(line.substr(1, close - 1));
-        std::string word, value;
-        header >> word >> value;
-        title = Trim(line.substr(close + 1));
-        number = ParseNumber(value);
-        kind = word == "popup"      ? Kind::Popup
-               : word == "topic"    ? Kind::Topic
-               : word == "contents" ? Kind::Contents
-                                    : Kind::None;
-        continue;
-      }
-    }
-    lines.push_back(line);
-  }
-  flush();
-  return file;
-}
+constexpr const char* kHelpWindowTitle = QT_TRANSLATE_NOOP("Help", "Kestrivane Help");
 
 const HelpFile& TheHelpFile() {
   static const HelpFile file = [] {
     QFile source(QString::fromLatin1(kHelpFile));
     if (!source.open(QIODevice::ReadOnly)) return HelpFile{};
-    return Parse(source.readAll().toStdString());
+    return ParseHelpFile(source.readAll().toStdString());
   }();
   return file;
 }
@@ -136,31 +43,36 @@ std::function<void(const HelpRequest&)>& Hook() {
   return hook;
 }
 
+// Each title and paragraph is one message of the "Help" context.
+QString Translated(const std::string& piece) {
+  return QCoreApplication::translate("Help", piece.c_str());
+}
+
+QString TranslatedParagraphs(const std::string& text) {
+  QStringList paragraphs;
+  for (const std::string& paragraph : HelpParagraphs(text)) paragraphs << Translated(paragraph);
+  return paragraphs.join(QStringLiteral("\n\n"));
+}
+
 QString Html(const HelpTopic& topic) {
-  QString html =
-      QStringLiteral("<h2>%1</h2>").arg(QString::fromStdString(topic.title).toHtmlEscaped());
-  const std::string& text = topic.text;
-  size_t start = 0;
-  while (start <= text.size()) {
-    size_t end = text.find("\n\n", start);
-    if (end == std::string::npos) end = text.size();
-    QString body = QString::fromStdString(text.substr(start, end - start)).toHtmlEscaped();
+  QString html = QStringLiteral("<h2>%1</h2>").arg(Translated(topic.title).toHtmlEscaped());
+  for (const std::string& paragraph : HelpParagraphs(topic.text)) {
+    QString body = Translated(paragraph).toHtmlEscaped();
     // {0x20082} becomes a link to that topic, titled with the topic's title.
     qsizetype open = 0;
     while ((open = body.indexOf('{', open)) >= 0) {
       const qsizetype close = body.indexOf('}', open);
       if (close < 0) break;
       const QString ref = body.mid(open + 1, close - open - 1);
-      const auto found = TheHelpFile().topics.find(ParseNumber(ref.toStdString()));
+      const auto found = TheHelpFile().topics.find(ParseHelpNumber(ref.toStdString()));
       const QString label = found != TheHelpFile().topics.end()
-                                ? QString::fromStdString(found->second.title).toHtmlEscaped()
+                                ? Translated(found->second.title).toHtmlEscaped()
                                 : ref;
       const QString link = QStringLiteral("<a href=\"topic:%1\">%2</a>").arg(ref, label);
       body.replace(open, close - open + 1, link);
       open += link.size();
     }
     html += QStringLiteral("<p>%1</p>").arg(body);
-    start = end + 2;
   }
   return html;
 }
@@ -178,7 +90,7 @@ class HelpBrowser : public QTextBrowser {
   QVariant loadResource(int type, const QUrl& url) override {
     if (url.scheme() == kContentsPage.scheme()) return Html(HelpContents());
     if (url.scheme() == QLatin1String("topic")) {
-      if (const auto topic = HelpTopicByNumber(ParseNumber(url.path().toStdString()))) {
+      if (const auto topic = HelpTopicByNumber(ParseHelpNumber(url.path().toStdString()))) {
         return Html(*topic);
       }
     }
@@ -192,20 +104,24 @@ class HelpWindow : public QWidget {
  public:
   HelpWindow() {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromLatin1(kHelpWindowTitle));
+    setWindowTitle(QCoreApplication::translate("Help", kHelpWindowTitle));
     setWindowIcon(LoadAppIcon(IDR_MAINFRAME));
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QHBoxLayout;
     const auto button = [&](const char* text, QStyle::StandardPixmap icon, auto slot) {
-      auto* b = new QPushButton(style()->standardIcon(icon), QString::fromLatin1(text));
+      auto* b =
+          new QPushButton(style()->standardIcon(icon), QCoreApplication::translate("Help", text));
       b->setAutoDefault(false);
       QObject::connect(b, &QPushButton::clicked, m_browser, slot);
       bar->addWidget(b);
       return b;
     };
-    button("&Contents", QStyle::SP_DirHomeIcon, [this] { Open(kContentsPage); });
-    QPushButton* back = button("&Back", QStyle::SP_ArrowBack, &QTextBrowser::backward);
-    QPushButton* forward = button("&Forward", QStyle::SP_ArrowForward, &QTextBrowser::forward);
+    button(QT_TRANSLATE_NOOP("Help", "&Contents"), QStyle::SP_DirHomeIcon,
+           [this] { Open(kContentsPage); });
+    QPushButton* back =
+        button(QT_TRANSLATE_NOOP("Help", "&Back"), QStyle::SP_ArrowBack, &QTextBrowser::backward);
+    QPushButton* forward = button(QT_TRANSLATE_NOOP("Help", "&Forward"), QStyle::SP_ArrowForward,
+                                  &QTextBrowser::forward);
     bar->addStretch();
     back->setEnabled(false);
     forward->setEnabled(false);
@@ -266,7 +182,8 @@ void ShowInHelpWindow(QWidget* owner, const QUrl& page) {
 
 void ShowPopup(QWidget* control, uint32_t context) {
   const std::optional<std::string> text = context != 0 ? HelpPopupText(context) : std::nullopt;
-  const QString shown = QString::fromStdString(text.value_or(kNoHelpText));
+  const QString shown =
+      text ? TranslatedParagraphs(*text) : QCoreApplication::translate("Help", kNoHelpText);
   const QPoint at =
       control != nullptr ? control->mapToGlobal(control->rect().center()) : QCursor::pos();
   QWhatsThis::showText(at, shown, control);
@@ -324,7 +241,7 @@ bool WinHelp(QWidget* window, HelpCommand command, uint32_t data,
       return true;
     case HELP_CONTEXTMENU: {
       QMenu menu(window);
-      QAction* whatsThis = menu.addAction(QStringLiteral("What's This?"));
+      QAction* whatsThis = menu.addAction(QCoreApplication::translate("Help", "What's This?"));
       if (menu.exec(QCursor::pos()) == whatsThis) ShowPopup(window, context);
       return true;
     }

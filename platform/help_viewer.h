@@ -16,6 +16,9 @@
 #include <span>
 #include <string>
 
+#include "platform/help_file.h"
+#include "resources/translate_noop.h"
+
 class QWidget;
 
 namespace kestrivane {
@@ -35,13 +38,9 @@ struct HelpIdPair {
   uint32_t contextId;
 };
 
-struct HelpTopic {
-  std::string title;
-  std::string text;  // paragraphs separated by a blank line
-};
-
 // The answer for a control without help, as the help service words it.
-inline constexpr const char* kNoHelpText = "No Help topic is associated with this item.";
+inline constexpr const char* kNoHelpText =
+    KV_TRANSLATE_NOOP("Help", "No Help topic is associated with this item.");
 
 // Lookups in the help file.
 std::optional<std::string> HelpPopupText(uint32_t context);

@@ -1,5 +1,6 @@
 #include "platform/message_box.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -19,8 +20,10 @@ MessageBoxHook& Hook() {
   return hook;
 }
 
+// A box's fixed texts are messages of the "Message" context; a text with
+// values in it stays as composed.
 QString Text(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  return QCoreApplication::translate("Message", text.c_str());
 }
 
 // A box over a visible window is centred on it. One whose window is hidden

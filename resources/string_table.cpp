@@ -1,5 +1,7 @@
 #include "resources/string_table.h"
 
+#include "resources/translate_noop.h"
+
 namespace kestrivane {
 
 namespace {
@@ -11,25 +13,25 @@ struct Entry {
 
 // The prayer names are the alarm texts' own spellings, odd capitals included.
 constexpr Entry kStrings[] = {
-    {IDS_ABOUTBOX, "&About Kestrivane..."},
+    {IDS_ABOUTBOX, KV_TRANSLATE_NOOP("Strings", "&About Kestrivane...")},
     {IDS_PREFS_FILE, "Prefs.dat"},
     {IDS_TIME_24H, "%02d:%02d"},
     {IDS_TIME_12H, "%2d:%02d %c.M."},
-    {IDS_PRAYER_FAJR, "Fajr"},
-    {IDS_PRAYER_SHUROOQ, "Shurooq"},
-    {IDS_PRAYER_ZUHR, "Zuhr"},
-    {IDS_PRAYER_ASR, "'Asr"},
-    {IDS_PRAYER_MAGHRIB, "maGHrib"},
-    {IDS_PRAYER_ISHA, "'Isha`"},
-    {IDS_NO_ALARM_TIP, "salle 'ala Muhammad"},
-    {IDS_NOT_SET, "<not set>"},
-    {IDS_PROMPT_MINIMIZE, "Minimize into task bar\nminimize"},
-    {IDS_PROMPT_LOCATION, "Edit/define location"},
-    {IDS_PROMPT_TIMETABLE, "Generate prayer timetable for a month"},
-    {IDS_PROMPT_PREFERENCES, "Edit Preferences"},
-    {IDS_PROMPT_ALARMS, "Set alarms / recipients"},
-    {IDS_PROMPT_START_AT_LOGIN, "Start Kestrivane when you log in"},
-    {IDS_PROMPT_ABOUT, "About Kestrivane32"},
+    {IDS_PRAYER_FAJR, KV_TRANSLATE_NOOP("Strings", "Fajr")},
+    {IDS_PRAYER_SHUROOQ, KV_TRANSLATE_NOOP("Strings", "Shurooq")},
+    {IDS_PRAYER_ZUHR, KV_TRANSLATE_NOOP("Strings", "Zuhr")},
+    {IDS_PRAYER_ASR, KV_TRANSLATE_NOOP("Strings", "'Asr")},
+    {IDS_PRAYER_MAGHRIB, KV_TRANSLATE_NOOP("Strings", "maGHrib")},
+    {IDS_PRAYER_ISHA, KV_TRANSLATE_NOOP("Strings", "'Isha`")},
+    {IDS_NO_ALARM_TIP, KV_TRANSLATE_NOOP("Strings", "salle 'ala Muhammad")},
+    {IDS_NOT_SET, KV_TRANSLATE_NOOP("Strings", "<not set>")},
+    {IDS_PROMPT_MINIMIZE, KV_TRANSLATE_NOOP("Strings", "Minimize into task bar\nminimize")},
+    {IDS_PROMPT_LOCATION, KV_TRANSLATE_NOOP("Strings", "Edit/define location")},
+    {IDS_PROMPT_TIMETABLE, KV_TRANSLATE_NOOP("Strings", "Generate prayer timetable for a month")},
+    {IDS_PROMPT_PREFERENCES, KV_TRANSLATE_NOOP("Strings", "Edit Preferences")},
+    {IDS_PROMPT_ALARMS, KV_TRANSLATE_NOOP("Strings", "Set alarms / recipients")},
+    {IDS_PROMPT_START_AT_LOGIN, KV_TRANSLATE_NOOP("Strings", "Start Kestrivane when you log in")},
+    {IDS_PROMPT_ABOUT, KV_TRANSLATE_NOOP("Strings", "About Kestrivane32")},
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "resources/resource_ids.h"
+#include "resources/translate_noop.h"
 
 class QPlainTextEdit;
 class QPrinter;
@@ -15,7 +16,8 @@ namespace kestrivane {
 
 inline constexpr int IDC_PRINT = 1088;
 
-inline constexpr const char* kCannotPrint = "Cannot print.\n\nPrinter device context not avaiable.";
+inline constexpr const char* kCannotPrint =
+    KV_TRANSLATE_NOOP("Message", "Cannot print.\n\nPrinter device context not avaiable.");
 
 class CTimetableDlg : public QDialog {
   Q_OBJECT

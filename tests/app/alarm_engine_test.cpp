@@ -117,6 +117,28 @@ TEST_F(AlarmEngineTest, RoadOfOneAlarm) {
   EXPECT_EQ(host.tip, "Zuhr azan at 12:30 P.M.");
 }
 
+// In Arabic the user sees the texts translated, the arguments where the
+// translation puts them; the colleagues' programs still get English.
+TEST_F(AlarmEngineTest, ShowsTranslatedTextsAndSendsEnglish) {
+  host.translations = {{"Zuhr", "الظهر"},
+                       {"%1 prayer at %2 Insha Allah.", "%2 صلاة %1"},
+                       {"%1 iqama at %2", "إقامة %1 %2"},
+                       {"Go for %1 prayer NOW!", "هيا إلى صلاة %1 الآن!"}};
+  SetAlarms({{Zuhr, 12, 30, 15}});
+  document.m_preferences.m_alarms.m_recipients = {"ops"};
+  StartAt(At(0, 12, 0));
+  host.RunUntil(At(0, 12, 30, 2));
+  EXPECT_EQ(host.tip, "إقامة الظهر 12:45 P.M.");
+  EXPECT_EQ(Calls(0, {"fired"}).back(), "fired 12:45 P.M. صلاة الظهر");
+  host.RunUntil(At(0, 12, 46, 2));
+  ASSERT_EQ(host.datagrams.size(), 2u);
+  EXPECT_EQ(host.datagrams[0].bytes,
+            Bytes("Kestrivane @ DESK7\0ops\0Zuhr prayer at 12:45 P.M. Insha Allah.\0"));
+  EXPECT_EQ(host.datagrams[1].bytes, Bytes("Kestrivane @ DESK7\0ops\0Go for Zuhr prayer NOW!\0"));
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.boxes[0].second, "هيا إلى صلاة الظهر الآن!");
+}
+
 // Maghrib + 10 in Madrid the evening before daylight saving begins: the
 // next-alarm text gives the next date's time, and the stored time turns with
 // the date (a program reading only Prefs.dat sees that day's alarm) and with

@@ -75,6 +75,8 @@ class FakeAlarmHost : public AlarmHost {
   std::vector<std::pair<int64_t, std::string>> fired;
   std::string tip;
   bool iconic = false;
+  // The user's language: source text -> translation.
+  std::map<std::string, std::string> translations;
 
   void Log(std::string entry) {
     if (keepLog) log.push_back(std::move(entry));
@@ -137,6 +139,10 @@ class FakeAlarmHost : public AlarmHost {
         code = (iqamah ? "i" : "a") + std::to_string(i);
     }
     fired.emplace_back(clock, code);
+  }
+  std::string Translate(const char*, const char* text) override {
+    const auto found = translations.find(text);
+    return found != translations.end() ? found->second : text;
   }
   void RefreshControls() override { Log("refresh"); }
   void MinimizeToTray() override { Log("minimize"); }

@@ -8,7 +8,10 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QTranslator>
 #include <QWhatsThis>
 #include <cstdio>
 #include <cstring>
@@ -142,6 +145,41 @@ TEST(DialogTemplates, AreBuiltWithTheirOwnNumbers) {
                 window->palette().color(QPalette::Window));
     }
   }
+}
+
+// Marks every template text, as a translation to a right-to-left language would change it.
+class MarkingTranslator : public QTranslator {
+ public:
+  bool isEmpty() const override { return false; }
+  QString translate(const char* context, const char* text, const char*, int) const override {
+    return strcmp(context, "Dialog") == 0 ? "<" + QString::fromUtf8(text) + ">" : QString();
+  }
+};
+
+TEST(DialogTemplates, RightToLeftWindowsAreMirroredAndTranslated) {
+  MarkingTranslator translator;
+  QCoreApplication::installTranslator(&translator);
+  for (const int id : {IDD_MAIN, 137}) {
+    SCOPED_TRACE(id);
+    QWidget ltr, rtl;
+    rtl.setLayoutDirection(Qt::RightToLeft);
+    BuildDialog(&ltr, *FindDialogTemplate(id));
+    BuildDialog(&rtl, *FindDialogTemplate(id));
+    EXPECT_EQ(rtl.windowTitle().front(), '<');
+    const auto left = ltr.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    const auto right = rtl.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(left.size(), right.size());
+    for (qsizetype i = 0; i < left.size(); ++i) {
+      const QRect l = left[i]->geometry();
+      EXPECT_EQ(right[i]->geometry(),
+                QRect(rtl.width() - l.x() - l.width(), l.y(), l.width(), l.height()));
+    }
+    auto* label = rtl.findChild<QLabel*>();
+    EXPECT_TRUE(QStyle::visualAlignment(label->layoutDirection(), label->alignment()) &
+                Qt::AlignRight);
+    EXPECT_EQ(rtl.findChild<QPushButton*>()->text().front(), '<');
+  }
+  QCoreApplication::removeTranslator(&translator);
 }
 
 TEST(DialogTemplates, DialogUnitsFollowTheFontMetrics) {

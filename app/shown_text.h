@@ -1,0 +1,20 @@
+#pragma once
+// Texts the user sees: the window's side translates them, this side fills
+// in their values.
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace kestrivane {
+
+// `text` of `context` in the user's language, the text itself without a
+// translation.
+using TranslateText = std::function<std::string(const char* context, const char* text)>;
+
+// %1, %2 ... of `text` filled in where each stands: a translation may move
+// them, and no translated printf format can misread the arguments.
+std::string FillPlaceholders(std::string_view text, std::initializer_list<std::string_view> args);
+
+}  // namespace kestrivane

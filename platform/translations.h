@@ -1,0 +1,13 @@
+#pragma once
+// The program's texts in the desktop's language.
+
+class QCoreApplication;
+
+namespace kestrivane {
+
+// Installs the program's translation for the first of the desktop's
+// languages that is English or has one, and Qt's own texts with it. English,
+// C or no translation installs nothing: every text stays as written.
+void InstallTranslations(QCoreApplication& application);
+
+}  // namespace kestrivane
