@@ -63,6 +63,26 @@ TEST(TimetableText, TheFooterNamesTheMethod) {
   }
 }
 
+// The Hijri column only when a calendar and the column are both chosen; its
+// title reaches over the longest date, so the page's box encloses them all.
+TEST(TimetableText, TheHijriColumn) {
+  const std::string plain = BuildTimetableText(CLocation(), {}, 2024, 3);
+  const CalculationMethod classic = ClassicMethod({});
+  for (const HijriSettings off : {HijriSettings{HijriCalendar::kUmmAlQura, 1, false},
+                                  HijriSettings{HijriCalendar::kNone, 0, true}}) {
+    EXPECT_EQ(BuildTimetableText(CLocation(), {}, classic, 2024, 3, off), plain);
+  }
+  const std::string text =
+      BuildTimetableText(CLocation(), {}, classic, 2024, 3, {HijriCalendar::kUmmAlQura, 0, true});
+  const std::vector<std::string> rows = Rows(text), plainRows = Rows(plain);
+  const PageMarks marks = FindPageMarks(text);
+  EXPECT_EQ(marks.lines.at(marks.columnTitles),
+            marks.lines[4].substr(0, 59) + "     Hijri" + std::string(10, ' '));
+  EXPECT_EQ(rows.at(10), plainRows.at(10) + "    1 Ramadan 1445");
+  EXPECT_EQ(rows.at(0), plainRows.at(0) + "    20 Sha'ban 1445");
+  EXPECT_EQ(rows.at(30).size(), 79u);  // 20 Ramadan 1445, as long as the title
+}
+
 // The default rule observed: from the last Sunday of March, 29 March 2026,
 // every row is one hour later; 28 March is not.
 TEST(TimetableText, ExactlyTheRowsTheRuleMarksAreOneHourLater) {
