@@ -86,7 +86,6 @@ expect 0 "$("$bin" $day --adjust fajr=-30)" '' --prefs ini/Prefs.dat $day
 expect 2 '' 'kestrivane-times: --rounding: not with the classic method (see --method)' --prefs ini/Prefs.dat --rounding up
 { write_ini classic; printf '[Hijri]\nCalendar=civil\nAdjustment=-1\nTimetableColumn=true\n'; } >ini/Kestrivane.ini
 [[ $("$bin" --prefs ini/Prefs.dat --date 2024-03-11 --json) == *'"hijri":"1445-08-29"'* ]] || fail "the stored Hijri calendar"
-[[ $("$bin" --prefs ini/Prefs.dat --month 2024-03) == *'Isha     Hijri'*'29 Sha'"'"'ban 1445'* ]] || fail "the stored Hijri column"
 write_ini kuwait | head -c 20 >ini/Kestrivane.ini
 expect 0 "$("$bin" $day)" 'kestrivane-times: Could not read the settings file "ini/Kestrivane.ini": line 2 ends without a line break: the file is cut short. The classic calculation method is used and no alarm follows its prayer.' \
   --prefs ini/Prefs.dat $day
