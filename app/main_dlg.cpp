@@ -21,6 +21,7 @@
 #include "calc/calendar.h"
 #include "calc/qiblah.h"
 #include "dialogs/context_help.h"
+#include "dialogs/hijri_dlg.h"
 #include "dialogs/method_dlg.h"
 #include "dialogs/settings_dialogs.h"
 #include "platform/app_icons.h"
@@ -259,6 +260,9 @@ bool CMainDlg::OnCmdMsg(int commandId) {
     case ID_OPTIONS_METHOD:
       OnCalculationMethod();
       return true;
+    case ID_OPTIONS_HIJRI_DATE:
+      OnHijriDate();
+      return true;
     case ID_OPTIONS_LOCATION:
       OnLocation();
       return true;
@@ -332,7 +336,7 @@ void CMainDlg::ShowLocation(const CLocation& location) {
   m_strLocation[4] = FormatAltitude(location.m_nAltitude);
   m_strLocation[3] = FormatTimeZone(location.m_dTimeZone);
   const LocalTime today = CurrentTime();
-  m_strToday = FormatLongDate(today);
+  m_strToday = DateLine(today);
   m_nShownDay = DaysFromCivil(today.year, today.month, today.day);
 }
 
@@ -342,7 +346,7 @@ void CMainDlg::CheckForNewDate() {
   if (m_pSettings && today != m_nShownDay) {
     // The date line and the times turn; the location fields stay.
     m_nShownDay = today;
-    m_strToday = FormatLongDate(now);
+    m_strToday = DateLine(now);
     ShowPrayerTimes();
     UpdateData(false);
   }
@@ -544,6 +548,25 @@ void CMainDlg::OnCalculationMethod() {
   SaveIfModified();
 }
 
+std::string CMainDlg::DateLine(const LocalTime& today) const {
+  const QString hijri =
+      m_pSettings ? HijriDateText(m_pSettings->m_extra.hijri, {today.year, today.month, today.day})
+                  : QString();
+  return FormatLongDate(today) + (hijri.isEmpty() ? "" : " - " + hijri.toStdString());
+}
+
+void CMainDlg::OnHijriDate() {
+  if (!m_pSettings) return;
+  CHijriDlg dialog(m_pSettings->m_extra.hijri, Today(), this);
+  if (dialog.DoModal() == IDOK && dialog.m_hijri != m_pSettings->m_extra.hijri) {
+    m_pSettings->m_extra.hijri = dialog.m_hijri;
+    m_pSettings->SetModifiedFlag();
+    m_strToday = DateLine(CurrentTime());
+    UpdateData(false);
+  }
+  SaveIfModified();
+}
+
 void CMainDlg::StoreMethod(const CalculationMethod& method) {
   m_pSettings->m_extra.method = method;
   m_pSettings->SetModifiedFlag();
@@ -595,7 +618,7 @@ void CMainDlg::OnMonthTimetable() {
   const CLocation& location = m_pSettings->m_location;
   timetableDlg.m_strTimetable = BuildTimetableText(
       location, m_pSettings->m_preferences, MethodInUse(), static_cast<int16_t>(monthDlg.m_nYear),
-      static_cast<int16_t>(monthDlg.m_nMonth + 1));
+      static_cast<int16_t>(monthDlg.m_nMonth + 1), m_pSettings->m_extra.hijri);
   timetableDlg.m_dQiblah =
       QiblahDirection(location.GetLatitudeRadians(), location.GetLongitudeRadians());
   timetableDlg.DoModal();

@@ -139,6 +139,9 @@ class CMainDlg : public QDialog, private SettingsReporter {
   // the day display and next alarm by it.
   void StoreMethod(const CalculationMethod& method);
   CalculationMethod MethodInUse() const;
+  void OnHijriDate();
+  // The long date, and the Hijri date after it when a calendar is chosen.
+  std::string DateLine(const LocalTime& today) const;
   CivilDay Today();
   void OnLocation();
   void OnAlarms();

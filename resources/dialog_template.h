@@ -73,5 +73,6 @@ std::span<const DialogTemplate> MainDialogTemplates();       // 100, 102
 std::span<const DialogTemplate> SettingsDialogTemplates();   // 130, 134, 135, 137, 141
 std::span<const DialogTemplate> TimetableDialogTemplates();  // 132, 133
 std::span<const DialogTemplate> MethodDialogTemplates();     // 143
+std::span<const DialogTemplate> HijriDialogTemplates();      // 144
 
 }  // namespace kestrivane

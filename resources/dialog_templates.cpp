@@ -64,8 +64,9 @@ constexpr DialogTemplate kTemplates[] = {
 std::span<const DialogTemplate> MainDialogTemplates() { return kTemplates; }
 
 const DialogTemplate* FindDialogTemplate(int id) {
-  for (const auto tables : {MainDialogTemplates(), SettingsDialogTemplates(),
-                            TimetableDialogTemplates(), MethodDialogTemplates()}) {
+  for (const auto tables :
+       {MainDialogTemplates(), SettingsDialogTemplates(), TimetableDialogTemplates(),
+        MethodDialogTemplates(), HijriDialogTemplates()}) {
     for (const DialogTemplate& t : tables) {
       if (t.id == id) return &t;
     }

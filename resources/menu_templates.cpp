@@ -18,6 +18,7 @@ constexpr MenuItemTemplate kFileItems[] = {
 constexpr MenuItemTemplate kOptionsItems[] = {
     {ID_OPTIONS_PREFERENCES, "&Preferences ..."},
     {ID_OPTIONS_METHOD, "&Calculation Method..."},
+    {ID_OPTIONS_HIJRI_DATE, "&Hijri Date..."},
     {ID_OPTIONS_LOCATION, "&Location ..."},
     kSeparator,
     {ID_OPTIONS_ALARMS, "&Alarms ..."},

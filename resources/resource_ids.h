@@ -19,6 +19,7 @@ inline constexpr int IDD_DAYLIGHT_SAVING = 135;
 inline constexpr int IDD_ALARMS = 137;
 inline constexpr int IDD_RECIPIENTS = 141;
 inline constexpr int IDD_CALCULATION_METHOD = 143;
+inline constexpr int IDD_HIJRI_DATE = 144;
 
 // Icons: the program's own and the alarm's.
 inline constexpr int IDR_MAINFRAME = 128;
@@ -34,6 +35,7 @@ inline constexpr int ID_OPTIONS_PREFERENCES = 32773;
 inline constexpr int ID_OPTIONS_ALARMS = 32774;
 inline constexpr int ID_FILE_START_AT_LOGIN = 32775;
 inline constexpr int ID_OPTIONS_METHOD = 32776;
+inline constexpr int ID_OPTIONS_HIJRI_DATE = 32777;
 inline constexpr int ID_APP_ABOUT = 57664;
 inline constexpr int ID_HELP = 57670;  // the Help buttons: the contents, or the dialog's topic
 
@@ -113,5 +115,11 @@ inline constexpr int IDC_METHOD_ROUNDING = 1123;
 inline constexpr int IDC_METHOD_HIGH_LATITUDE = 1124;
 inline constexpr int IDC_ADJUST_FAJR = 1125;   // 1125..1130
 inline constexpr int IDC_PREVIEW_FAJR = 1131;  // 1131..1136
+
+// Hijri Date (144).
+inline constexpr int IDC_HIJRI_CALENDAR = 1137;
+inline constexpr int IDC_HIJRI_ADJUSTMENT = 1138;
+inline constexpr int IDC_HIJRI_COLUMN = 1139;
+inline constexpr int IDC_HIJRI_PREVIEW = 1140;
 
 }  // namespace kestrivane

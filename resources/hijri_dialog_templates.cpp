@@ -1,0 +1,34 @@
+#include "resources/dialog_template.h"
+
+namespace kestrivane {
+
+namespace {
+
+// Template 144: Hijri Date. The lists' order is HijriCalendar's and the
+// adjustment's from -2 days.
+constexpr ControlTemplate kHijriControls[] = {
+    {IDC_STATIC, ControlKind::Label, "&Calendar:", 7, 9, 80, 8, kStyleNone},
+    {1137, ControlKind::ComboBox, "None\nUmm al-Qura\nTabular (civil)", 90, 7, 117, 13,
+     kGroup | kTabStop},
+    {IDC_STATIC, ControlKind::Label, "&Adjustment for local moon sighting (days):", 7, 27, 155, 8,
+     kStyleNone},
+    {1138, ControlKind::ComboBox, "-2\n-1\n0\n+1\n+2", 167, 25, 40, 13, kTabStop},
+    {1139, ControlKind::CheckBox, "Hijri date &column in the month timetable", 7, 44, 200, 10,
+     kTabStop},
+    {IDC_STATIC, ControlKind::Label, "Today:", 7, 62, 80, 8, kStyleNone},
+    {1140, ControlKind::Edit, "", 90, 60, 117, 12, kReadOnly | kAutoHScroll},
+    {ID_HELP, ControlKind::PushButton, "Help", 7, 86, 50, 14, kGroup | kTabStop},
+    {2, ControlKind::PushButton, "Cancel", 103, 86, 50, 14, kTabStop},
+    {1, ControlKind::DefPushButton, "OK", 157, 86, 50, 14, kTabStop},
+};
+
+constexpr DialogTemplate kTemplates[] = {
+    {IDD_HIJRI_DATE, "Hijri Date", 214, 107, "MS Sans Serif", 8, 0,
+     kDialogSystemMenu | kDialogContextHelp, kHijriControls},
+};
+
+}  // namespace
+
+std::span<const DialogTemplate> HijriDialogTemplates() { return kTemplates; }
+
+}  // namespace kestrivane
