@@ -30,6 +30,7 @@
 #include "platform/mailslot.h"
 #include "platform/message_box.h"
 #include "platform/user_name.h"
+#include "platform/value_field.h"
 #include "resources/dialog_template.h"
 #include "resources/menu_template.h"
 #include "resources/string_table.h"
@@ -115,6 +116,7 @@ CMainDlg::CMainDlg(CReminderApp* app, QWidget* parent)
                 {IDC_CITY + 3, {"+14.0", "-12.0"}},
                 {IDC_CITY + 4, {"65535m"}}});
   m_caption = windowTitle();
+  if (QWidget* date = FindControl(this, IDC_TODAY)) m_nDateFieldWidth = date->width();
   // F1 and right-clicks on the fields: their pop-up help, the alarm stopped first.
   new CContextHelp(this, /*rightClick=*/true, [this] { StopAlarm(); });
 
@@ -279,6 +281,7 @@ void CMainDlg::UpdateData(bool saveAndValidate) {
   SetControlText(this, IDC_COUNTRY, m_strCountry);
   for (int i = 0; i < 5; ++i) SetControlText(this, IDC_CITY + i, m_strLocation[i]);
   SetControlText(this, IDC_TODAY, m_strToday);
+  FitDateLine();
   for (int i = 0; i < kPrayerCount; ++i) SetControlText(this, IDC_FAJR + i, m_strPrayerTime[i]);
   SetControlText(this, IDC_NEXT_ALARM,
                  m_pEngine ? m_pEngine->NextAlarm() : std::string("<processing...>"));
@@ -553,6 +556,19 @@ std::string CMainDlg::DateLine(const LocalTime& today) const {
       m_pSettings ? HijriDateText(m_pSettings->m_extra.hijri, {today.year, today.month, today.day})
                   : QString();
   return FormatLongDate(today) + (hijri.isEmpty() ? "" : " - " + hijri.toStdString());
+}
+
+void CMainDlg::FitDateLine() {
+  auto* field = dynamic_cast<ValueField*>(FindControl(this, IDC_TODAY));
+  if (field == nullptr) return;
+  const int padding = field->width() - field->TextRoom();
+  const int need = field->fontMetrics().horizontalAdvance(field->Value()) + padding;
+  const int grow = std::max(m_nDateFieldWidth, need) - field->width();
+  if (grow == 0) return;
+  field->resize(field->width() + grow, field->height());
+  field->SetValue(field->Value());  // shown anew for its width, also while hidden
+  setFixedSize(width() + grow, height());
+  m_pMenuBar->resize(width(), m_pMenuBar->height());
 }
 
 void CMainDlg::OnHijriDate() {

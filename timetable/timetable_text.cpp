@@ -92,22 +92,21 @@ std::string FormatTimetableText(const std::string& city, int16_t year, int16_t m
     return {};
   }
   std::string text = Printf(kHeaderFormat, city.c_str(), MonthName(month), static_cast<int>(year));
-  std::vector<std::string> hijriDates;
+  // The Hijri day of each row; its months and years go into the title, so
+  // that the page stays as narrow as its paper.
+  std::vector<HijriDay> hijriDays;
   if (hijri.calendar != HijriCalendar::kNone && hijri.timetableColumn) {
     for (const TimetableDay& d : days) {
-      hijriDates.push_back(FormatHijriDay(
-          HijriFromDays(hijri.calendar, DaysFromCivil(year, month, d.day), hijri.adjustment)));
+      hijriDays.push_back(
+          HijriFromDays(hijri.calendar, DaysFromCivil(year, month, d.day), hijri.adjustment));
     }
   }
-  if (!hijriDates.empty()) {
-    // The page's box is as wide as the column titles: blanks after this
-    // one reach past the longest date.
-    std::string title = kHijriTitle;
-    for (const std::string& date : hijriDates)
-      title.resize(std::max(title.size(), date.size()), ' ');
+  if (!hijriDays.empty()) {
     const std::size_t titlesEnd = text.size() - 2;  // before their CR LF
     const std::size_t titlesWidth = titlesEnd - (text.rfind('\n', titlesEnd) + 1);
-    text.insert(titlesEnd, std::string(kHijriColumn - titlesWidth, ' ') + title);
+    text.insert(titlesEnd, std::string(kHijriColumn - titlesWidth, ' ') + kHijriTitle);
+    text.insert(text.find("\r\n\r\n    Day"), " (" + FormatHijriDay(hijriDays.front()) + " - " +
+                                                  FormatHijriDay(hijriDays.back()) + ")");
   }
   for (const TimetableDay& d : days) {
     std::string row = Printf("    %02d", d.day);
@@ -119,9 +118,9 @@ std::string FormatTimetableText(const std::string& city, int16_t year, int16_t m
       const ClockTime clock = ToClockTime(d.times[prayer].hour, d.times[prayer].minute);
       row += Printf("%02d:%02d", clock.hour, clock.minute) + DayMark(clock.day);
     }
-    if (!hijriDates.empty()) {
+    if (!hijriDays.empty()) {
       row.resize(std::max(kHijriColumn, row.size() + 1), ' ');
-      row += hijriDates[static_cast<std::size_t>(&d - days.data())];
+      row += Printf("%5d", hijriDays[static_cast<std::size_t>(&d - days.data())].day);
     }
     text += "\r\n" + row;
   }

@@ -46,8 +46,8 @@ std::vector<TimetableDay> ComputeMonth(const CLocation& location, const CPrefere
 // 1..12 gives "". A time outside its date shows its clock time with the
 // day's mark right after it, in the blanks before the next column. The
 // footer names `method` when it is not empty. With a calendar and its
-// column chosen, each row ends in its Hijri date ("1 Ramadan 1445"); else
-// the text is as it always was.
+// column chosen, each row ends in its Hijri day and the month's title line
+// names the first and last Hijri dates; else the text is as it always was.
 std::string FormatTimetableText(const std::string& city, int16_t year, int16_t month,
                                 const std::vector<TimetableDay>& days,
                                 const std::string& method = {}, const HijriSettings& hijri = {});

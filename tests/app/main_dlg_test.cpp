@@ -229,9 +229,12 @@ TEST_F(MainDlgTest, TheHijriDateIsChosenAndShownOnTheDateLine) {
     EXPECT_THAT(Text(IDC_TODAY), StartsWith(line));
   }
   EXPECT_FALSE(window.Settings()->IsModified());
-  window.now = At(0, 0, 30, 8);
+  window.now = At(0, 0, 30, 26, 9);
   window.CheckForNewDate();
-  EXPECT_EQ(Text(IDC_TODAY), "Saturday, January 08, 2000 - 2 Shawwal 1420");
+  EXPECT_EQ(Text(IDC_TODAY), "Tuesday, September 26, 2000 - 29 Jumada al-Akhirah 1421");
+  const auto* field = qobject_cast<QLineEdit*>(FindControl(&window, IDC_TODAY));
+  EXPECT_EQ(field->text().toStdString(), Text(IDC_TODAY)) << "whole, not elided";
+  EXPECT_LE(field->geometry().right(), window.width());
 }
 
 TEST_F(MainDlgTest, AFailedLoadIsReportedAndTheDefaultsServe) {

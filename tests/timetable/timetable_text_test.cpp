@@ -63,8 +63,8 @@ TEST(TimetableText, TheFooterNamesTheMethod) {
   }
 }
 
-// The Hijri column only when a calendar and the column are both chosen; its
-// title reaches over the longest date, so the page's box encloses them all.
+// The Hijri column only when a calendar and the column are both chosen: the
+// day under its title, the first and last dates in the month's title line.
 TEST(TimetableText, TheHijriColumn) {
   const std::string plain = BuildTimetableText(CLocation(), {}, 2024, 3);
   const auto with = [](const HijriSettings& hijri) {
@@ -73,9 +73,10 @@ TEST(TimetableText, TheHijriColumn) {
   EXPECT_EQ(with({HijriCalendar::kUmmAlQura, 1, false}), plain);
   EXPECT_EQ(with({HijriCalendar::kNone, 0, true}), plain);
   const PageMarks marks = FindPageMarks(with({HijriCalendar::kUmmAlQura, 0, true}));
-  EXPECT_EQ(marks.lines.at(marks.columnTitles), FindPageMarks(plain).lines[4] + "     Hijri" +
-                                                    std::string(10, ' '));  // 20 Sha'ban 1445
-  EXPECT_EQ(marks.lines.at(16), FindPageMarks(plain).lines[16] + "    1 Ramadan 1445");
+  const std::vector<std::string>& before = FindPageMarks(plain).lines;
+  EXPECT_EQ(marks.lines.at(2), " March, 2024 (20 Sha'ban 1445 - 21 Ramadan 1445)");
+  EXPECT_EQ(marks.lines.at(marks.columnTitles), before[4] + "     Hijri");
+  EXPECT_EQ(marks.lines.at(16), before[16] + "        1");
 }
 
 // The default rule observed: from the last Sunday of March, 29 March 2026,
