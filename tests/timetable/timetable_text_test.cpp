@@ -72,11 +72,11 @@ TEST(TimetableText, TheHijriColumn) {
   };
   EXPECT_EQ(with({HijriCalendar::kUmmAlQura, 1, false}), plain);
   EXPECT_EQ(with({HijriCalendar::kNone, 0, true}), plain);
-  const PageMarks marks = FindPageMarks(with({HijriCalendar::kUmmAlQura, 0, true}));
-  const std::vector<std::string>& before = FindPageMarks(plain).lines;
+  const PageMarks marks = FindPageMarks(with({HijriCalendar::kUmmAlQura, 0, true})),
+                  before = FindPageMarks(plain);
   EXPECT_EQ(marks.lines.at(2), " March, 2024 (20 Sha'ban 1445 - 21 Ramadan 1445)");
-  EXPECT_EQ(marks.lines.at(marks.columnTitles), before[4] + "     Hijri");
-  EXPECT_EQ(marks.lines.at(16), before[16] + "        1");
+  EXPECT_EQ(marks.lines.at(marks.columnTitles), before.lines[4] + "     Hijri");
+  EXPECT_EQ(marks.lines.at(16), before.lines[16] + "        1");
 }
 
 // The default rule observed: from the last Sunday of March, 29 March 2026,
