@@ -21,6 +21,7 @@
 #include "calc/calendar.h"
 #include "calc/qiblah.h"
 #include "dialogs/context_help.h"
+#include "dialogs/hijri_dlg.h"
 #include "dialogs/method_dlg.h"
 #include "dialogs/settings_dialogs.h"
 #include "platform/app_icons.h"
@@ -29,6 +30,7 @@
 #include "platform/mailslot.h"
 #include "platform/message_box.h"
 #include "platform/user_name.h"
+#include "platform/value_field.h"
 #include "resources/dialog_template.h"
 #include "resources/menu_template.h"
 #include "resources/string_table.h"
@@ -121,6 +123,7 @@ CMainDlg::CMainDlg(CReminderApp* app, QWidget* parent)
                 {IDC_CITY + 3, {"+14.0", "-12.0"}},
                 {IDC_CITY + 4, {"65535m"}}});
   m_caption = windowTitle();
+  if (QWidget* date = FindControl(this, IDC_TODAY)) m_nDateFieldWidth = date->width();
   // F1 and right-clicks on the fields: their pop-up help, the alarm stopped first.
   new CContextHelp(this, /*rightClick=*/true, [this] { StopAlarm(); });
 
@@ -267,6 +270,9 @@ bool CMainDlg::OnCmdMsg(int commandId) {
     case ID_OPTIONS_METHOD:
       OnCalculationMethod();
       return true;
+    case ID_OPTIONS_HIJRI_DATE:
+      OnHijriDate();
+      return true;
     case ID_OPTIONS_LOCATION:
       OnLocation();
       return true;
@@ -283,6 +289,7 @@ void CMainDlg::UpdateData(bool saveAndValidate) {
   SetControlText(this, IDC_COUNTRY, m_strCountry);
   for (int i = 0; i < 5; ++i) SetControlText(this, IDC_CITY + i, m_strLocation[i]);
   SetControlText(this, IDC_TODAY, m_strToday);
+  FitDateLine();
   for (int i = 0; i < kPrayerCount; ++i) SetControlText(this, IDC_FAJR + i, m_strPrayerTime[i]);
   SetControlText(this, IDC_NEXT_ALARM,
                  m_pEngine ? m_pEngine->NextAlarm() : std::string("<processing...>"));
@@ -340,7 +347,7 @@ void CMainDlg::ShowLocation(const CLocation& location) {
   m_strLocation[4] = FormatAltitude(location.m_nAltitude);
   m_strLocation[3] = FormatTimeZone(location.m_dTimeZone);
   const LocalTime today = CurrentTime();
-  m_strToday = FormatLongDate(today, ShownText);
+  m_strToday = DateLine(today);
   m_nShownDay = DaysFromCivil(today.year, today.month, today.day);
 }
 
@@ -350,7 +357,7 @@ void CMainDlg::CheckForNewDate() {
   if (m_pSettings && today != m_nShownDay) {
     // The date line and the times turn; the location fields stay.
     m_nShownDay = today;
-    m_strToday = FormatLongDate(now, ShownText);
+    m_strToday = DateLine(now);
     ShowPrayerTimes();
     UpdateData(false);
   }
@@ -553,6 +560,45 @@ void CMainDlg::OnCalculationMethod() {
   SaveIfModified();
 }
 
+std::string CMainDlg::DateLine(const LocalTime& today) const {
+  const QString hijri =
+      m_pSettings ? HijriDateText(m_pSettings->m_extra.hijri, {today.year, today.month, today.day})
+                  : QString();
+  return FormatLongDate(today, ShownText) + (hijri.isEmpty() ? "" : " - " + hijri.toStdString());
+}
+
+void CMainDlg::FitDateLine() {
+  auto* field = dynamic_cast<ValueField*>(FindControl(this, IDC_TODAY));
+  if (field == nullptr) return;
+  const int padding = field->width() - field->TextRoom();
+  const int need = field->fontMetrics().horizontalAdvance(field->Value()) + padding;
+  const int grow = std::max(m_nDateFieldWidth, need) - field->width();
+  if (grow == 0) return;
+  // Right to left, the window grows on the right where the mirrored controls
+  // are anchored: they move with it, and the field grows to its left.
+  if (layoutDirection() == Qt::RightToLeft) {
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (child != field && child != m_pMenuBar) child->move(child->x() + grow, child->y());
+    }
+  }
+  field->resize(field->width() + grow, field->height());
+  field->SetValue(field->Value());  // shown anew for its width, also while hidden
+  setFixedSize(width() + grow, height());
+  m_pMenuBar->resize(width(), m_pMenuBar->height());
+}
+
+void CMainDlg::OnHijriDate() {
+  if (!m_pSettings) return;
+  CHijriDlg dialog(m_pSettings->m_extra.hijri, Today(), this);
+  if (dialog.DoModal() == IDOK && dialog.m_hijri != m_pSettings->m_extra.hijri) {
+    m_pSettings->m_extra.hijri = dialog.m_hijri;
+    m_pSettings->SetModifiedFlag();
+    m_strToday = DateLine(CurrentTime());
+    UpdateData(false);
+  }
+  SaveIfModified();
+}
+
 void CMainDlg::StoreMethod(const CalculationMethod& method) {
   m_pSettings->m_extra.method = method;
   m_pSettings->SetModifiedFlag();
@@ -604,7 +650,7 @@ void CMainDlg::OnMonthTimetable() {
   const CLocation& location = m_pSettings->m_location;
   timetableDlg.m_strTimetable = BuildTimetableText(
       location, m_pSettings->m_preferences, MethodInUse(), static_cast<int16_t>(monthDlg.m_nYear),
-      static_cast<int16_t>(monthDlg.m_nMonth + 1));
+      static_cast<int16_t>(monthDlg.m_nMonth + 1), m_pSettings->m_extra.hijri);
   timetableDlg.m_dQiblah =
       QiblahDirection(location.GetLatitudeRadians(), location.GetLongitudeRadians());
   timetableDlg.DoModal();

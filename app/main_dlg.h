@@ -141,6 +141,12 @@ class CMainDlg : public QDialog, private SettingsReporter {
   // the day display and next alarm by it.
   void StoreMethod(const CalculationMethod& method);
   CalculationMethod MethodInUse() const;
+  void OnHijriDate();
+  // The long date, and the Hijri date after it when a calendar is chosen.
+  std::string DateLine(const LocalTime& today) const;
+  // The date line's field, and the window with it, as wide as the template
+  // makes them or as its text needs: a Hijri date may not fit.
+  void FitDateLine();
   CivilDay Today();
   void OnLocation();
   void OnAlarms();
@@ -160,6 +166,8 @@ class CMainDlg : public QDialog, private SettingsReporter {
   CAutostart m_autostart;
   QMenuBar* m_pMenuBar = nullptr;
   QString m_caption;
+  int m_nDateFieldWidth = 0;  // as built from the template
+
   QTimer m_dayWatch;        // a new local date turns the day display
   int64_t m_nShownDay = 0;  // the date the display shows
   QTimer m_waitForBoxes;    // what waits for open boxes to close

@@ -43,15 +43,4 @@ DayMinute SplitDayMinutes(int64_t minutes) {
   return {day, static_cast<int32_t>(minutes - day * kMinutesPerDay)};
 }
 
-int32_t TabularHijriMonth(int64_t days) {
-  const int64_t sinceEpoch = days + 492148;  // 1 Muharram 1 is day -492148
-  if (sinceEpoch < 0) return 0;
-  const int64_t year = (30 * sinceEpoch + 10646) / 10631;
-  const int64_t dayOfYear = sinceEpoch - ((year - 1) * 354 + (3 + 11 * year) / 30);
-  // Months of 30 and 29 days in turn, the twelfth 30 in a leap year.
-  int32_t month = 12;
-  while ((59 * (month - 1) + 1) / 2 > dayOfYear) --month;
-  return month;
-}
-
 }  // namespace kestrivane

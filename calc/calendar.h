@@ -21,12 +21,6 @@ CivilDay CivilFromDays(int64_t days);
 int32_t WeekdayFromDays(int64_t days);
 int32_t CivilWeekday(int32_t year, int32_t month, int32_t day);
 
-// The month (1..12; 9 is Ramadan) of the tabular Islamic calendar, civil
-// epoch 16 July 622 (Julian), leap years 2, 5, 7, 10, 13, 16, 18, 21, 24,
-// 26, 29 of each 30; 0 before the epoch. It may start a month a day away
-// from the sighted or Umm al-Qura calendar.
-int32_t TabularHijriMonth(int64_t days);
-
 // Minutes counted from a midnight as the day they fall on, counted from
 // that midnight's date, and the minute of that day (0..1439): -15 is
 // minute 1425 of day -1.

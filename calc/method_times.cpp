@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "calc/conversions.h"
+#include "calc/hijri_date.h"
 #include "calc/prayer_calculator.h"
 #include "calc/solar_day.h"
 
@@ -91,8 +92,10 @@ std::array<double, kPrayerCount> PreciseHours(const CalculationMethod& method,
       method.maghribAngle > 0 ? sun.Afternoon(-method.maghribAngle).value_or(sunset) : sunset;
 
   double isha = 0;
-  const bool ramadan = method.ishaMinutesInRamadan != 0 &&
-                       TabularHijriMonth(DaysFromCivil(date.year, date.month, date.day)) == 9;
+  const bool ramadan =
+      method.ishaMinutesInRamadan != 0 &&
+      HijriFromDays(HijriCalendar::kUmmAlQura, DaysFromCivil(date.year, date.month, date.day))
+              .month == 9;
   if (const int32_t minutes = ramadan ? method.ishaMinutesInRamadan : method.ishaMinutes;
       minutes != 0) {
     isha = maghrib + minutes / 60.0;

@@ -82,6 +82,11 @@ constexpr std::array kHelpIds = {
     Pair(141, 1103),
     Pair(141, 1104),
     Pair(141, 1105),
+    // 144 Hijri Date
+    Pair(144, 1137),
+    Pair(144, 1138),
+    Pair(144, 1139),
+    Pair(144, 1140),
     // The main window: latitude, longitude, time zone, altitude.
     Pair(kMainWindowHelpTemplate, 1002),
     Pair(kMainWindowHelpTemplate, 1003),

@@ -21,6 +21,8 @@ constexpr uint32_t HelpContextId(uint32_t templateId, uint32_t controlId) {
 }
 // The Preferences topic: 0x20000 + template 130.
 inline constexpr uint32_t kPreferencesHelpTopic = 0x20082;
+// The Hijri Date topic: 0x20000 + template 144.
+inline constexpr uint32_t kHijriHelpTopic = 0x20090;
 // The main window's help numbers use 138 in the template position.
 inline constexpr uint32_t kMainWindowHelpTemplate = 138;
 

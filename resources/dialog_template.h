@@ -74,5 +74,6 @@ std::span<const DialogTemplate> SettingsDialogTemplates();   // 130, 134, 135, 1
 std::span<const DialogTemplate> TimetableDialogTemplates();  // 132, 133
 std::span<const DialogTemplate> MethodDialogTemplates();     // 143
 std::span<const DialogTemplate> CityDialogTemplates();       // 150
+std::span<const DialogTemplate> HijriDialogTemplates();      // 144
 
 }  // namespace kestrivane

@@ -86,7 +86,7 @@ std::span<const DialogTemplate> MainDialogTemplates() { return kTemplates; }
 const DialogTemplate* FindDialogTemplate(int id) {
   for (const auto tables :
        {MainDialogTemplates(), SettingsDialogTemplates(), TimetableDialogTemplates(),
-        MethodDialogTemplates(), CityDialogTemplates()}) {
+        MethodDialogTemplates(), CityDialogTemplates(), HijriDialogTemplates()}) {
     for (const DialogTemplate& t : tables) {
       if (t.id == id) return &t;
     }

@@ -19,6 +19,7 @@ constexpr MenuItemTemplate kFileItems[] = {
 constexpr MenuItemTemplate kOptionsItems[] = {
     {ID_OPTIONS_PREFERENCES, KV_TRANSLATE_NOOP("Menu", "&Preferences ...")},
     {ID_OPTIONS_METHOD, KV_TRANSLATE_NOOP("Menu", "&Calculation Method...")},
+    {ID_OPTIONS_HIJRI_DATE, KV_TRANSLATE_NOOP("Menu", "&Hijri Date...")},
     {ID_OPTIONS_LOCATION, KV_TRANSLATE_NOOP("Menu", "&Location ...")},
     kSeparator,
     {ID_OPTIONS_ALARMS, KV_TRANSLATE_NOOP("Menu", "&Alarms ...")},

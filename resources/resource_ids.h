@@ -20,6 +20,7 @@ inline constexpr int IDD_ALARMS = 137;
 inline constexpr int IDD_RECIPIENTS = 141;
 inline constexpr int IDD_CALCULATION_METHOD = 143;
 inline constexpr int IDD_FIND_CITY = 150;
+inline constexpr int IDD_HIJRI_DATE = 144;
 
 // Icons: the program's own and the alarm's.
 inline constexpr int IDR_MAINFRAME = 128;
@@ -35,6 +36,7 @@ inline constexpr int ID_OPTIONS_PREFERENCES = 32773;
 inline constexpr int ID_OPTIONS_ALARMS = 32774;
 inline constexpr int ID_FILE_START_AT_LOGIN = 32775;
 inline constexpr int ID_OPTIONS_METHOD = 32776;
+inline constexpr int ID_OPTIONS_HIJRI_DATE = 32777;
 inline constexpr int ID_APP_ABOUT = 57664;
 inline constexpr int ID_HELP = 57670;  // the Help buttons: the contents, or the dialog's topic
 
@@ -121,5 +123,10 @@ inline constexpr int IDC_FIND_CITY_NOTE = 1151;  // what Find... set, in 134
 inline constexpr int IDC_CITY_SEARCH = 1152;
 inline constexpr int IDC_CITY_MATCHES = 1153;
 inline constexpr int IDC_CITY_STATUS = 1154;
+// Hijri Date (144).
+inline constexpr int IDC_HIJRI_CALENDAR = 1137;
+inline constexpr int IDC_HIJRI_ADJUSTMENT = 1138;
+inline constexpr int IDC_HIJRI_COLUMN = 1139;
+inline constexpr int IDC_HIJRI_PREVIEW = 1140;
 
 }  // namespace kestrivane

@@ -60,6 +60,15 @@ std::string Decimal(double value) {
   return std::string(text, end);
 }
 
+constexpr const char* kHijriCalendarNames[] = {"none", "umm-al-qura", "civil"};
+
+std::optional<HijriCalendar> HijriCalendarNamed(std::string_view text) {
+  for (int i = 0; i < 3; ++i) {
+    if (text == kHijriCalendarNames[i]) return static_cast<HijriCalendar>(i);
+  }
+  return std::nullopt;
+}
+
 std::string Signed(int32_t value) { return (value > 0 ? "+" : "") + std::to_string(value); }
 
 // Looks values up; the first failure is kept and every read after it is skipped.
@@ -67,12 +76,17 @@ struct IniReader {
   const ParsedIni& ini;
   std::string error;
 
+  const IniSection* Section(const char* name) const {
+    const auto found = std::find_if(ini.sections.begin(), ini.sections.end(),
+                                    [&](const IniSection& s) { return s.name == name; });
+    return found == ini.sections.end() ? nullptr : &*found;
+  }
+
   template <typename T, typename Parse>
   void Read(const char* section, const std::string& key, const char* form, Parse parse, T& to) {
     if (!error.empty()) return;
-    const auto found = std::find_if(ini.sections.begin(), ini.sections.end(),
-                                    [&](const IniSection& s) { return s.name == section; });
-    const std::string* text = found == ini.sections.end() ? nullptr : found->Find(key);
+    const IniSection* found = Section(section);
+    const std::string* text = found == nullptr ? nullptr : found->Find(key);
     const std::string where = key + " in [" + section + "]";
     if (text == nullptr) {
       error = "it has no " + where;
@@ -108,9 +122,16 @@ std::string ExtraSettingsToIni(const ExtraSettings& settings) {
     alarms.entries.emplace_back(key + "Follows", following.follows ? "true" : "false");
     alarms.entries.emplace_back(key + "Offset", std::to_string(following.offsetMinutes));
   }
+  std::vector<IniSection> sections{method, adjustments, alarms};
+  if (const HijriSettings& h = settings.hijri; h != HijriSettings{}) {
+    sections.push_back({"Hijri",
+                        {{"Calendar", kHijriCalendarNames[static_cast<int>(h.calendar)]},
+                         {"Adjustment", Signed(h.adjustment)},
+                         {"TimetableColumn", h.timetableColumn ? "true" : "false"}}});
+  }
   return "; Kestrivane: the calculation method and the alarms that follow their prayer.\n"
          "; Prefs.dat beside it holds the other settings.\n" +
-         FormatIni({method, adjustments, alarms});
+         FormatIni(sections);
 }
 
 ParsedExtraSettings ExtraSettingsFromIni(std::string_view text) {
@@ -147,6 +168,15 @@ ParsedExtraSettings ExtraSettingsFromIni(std::string_view text) {
     in.Read("Alarms", key + "Follows", "true or false", ParseBool, following.follows);
     in.Read("Alarms", key + "Offset", "whole minutes from 0 to 60", offset,
             following.offsetMinutes);
+  }
+  if (in.Section("Hijri") != nullptr) {
+    HijriSettings& h = settings.hijri;
+    in.Read("Hijri", "Calendar", "none, umm-al-qura or civil", HijriCalendarNamed, h.calendar);
+    in.Read(
+        "Hijri", "Adjustment", "whole days from -2 to +2",
+        [](std::string_view v) { return ParseWhole(v, -kMaxHijriAdjustment, kMaxHijriAdjustment); },
+        h.adjustment);
+    in.Read("Hijri", "TimetableColumn", "true or false", ParseBool, h.timetableColumn);
   }
   if (!in.error.empty()) return {{}, in.error};
   return {settings, ""};

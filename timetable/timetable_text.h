@@ -8,6 +8,7 @@
 
 #include "calc/calculation_method.h"
 #include "calc/prayer_times.h"
+#include "settings/extra_settings.h"
 #include "settings/location.h"
 #include "settings/preferences.h"
 
@@ -44,10 +45,12 @@ std::vector<TimetableDay> ComputeMonth(const CLocation& location, const CPrefere
 // Header, rows and footer; no line break after the footer. A month outside
 // 1..12 gives "". A time outside its date shows its clock time with the
 // day's mark right after it, in the blanks before the next column. The
-// footer names `method` when it is not empty.
+// footer names `method` when it is not empty. With a calendar and its
+// column chosen, each row ends in its Hijri day and the month's title line
+// names the first and last Hijri dates; else the text is as it always was.
 std::string FormatTimetableText(const std::string& city, int16_t year, int16_t month,
                                 const std::vector<TimetableDay>& days,
-                                const std::string& method = {});
+                                const std::string& method = {}, const HijriSettings& hijri = {});
 
 // The footer's name of the method: "" for the plain classic arithmetic, so
 // its timetable stays as it always was; " (adjusted)" after the name when
@@ -57,7 +60,8 @@ std::string MethodNote(const CalculationMethod& method, const CPreferences& pref
 // ComputeMonth and FormatTimetableText for the location's city, as UTF-8
 // text (settings/stored_text.h) like the rest of the page.
 std::string BuildTimetableText(const CLocation& location, const CPreferences& preferences,
-                               const CalculationMethod& method, int16_t year, int16_t month);
+                               const CalculationMethod& method, int16_t year, int16_t month,
+                               const HijriSettings& hijri = {});
 std::string BuildTimetableText(const CLocation& location, const CPreferences& preferences,
                                int16_t year, int16_t month);
 

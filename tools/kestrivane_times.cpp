@@ -30,6 +30,7 @@ constexpr const char* kUsage =
     "                        [--method NAME] [--isha-minutes N] [--adjust PRAYER=MIN,...]\n"
     "                        [--rounding truncate|nearest|up] [--high-latitude "
     "seventh|middle|angle]\n"
+    "                        [--hijri-calendar umm-al-qura|civil] [--hijri-adjust DAYS]\n"
     "       kestrivane-times --month YYYY-MM [--crlf] [--ics FILE | --pdf FILE]\n"
     "                        [location, preference and method options] [--prefs FILE]\n"
     "       kestrivane-times --list-methods\n"
@@ -79,9 +80,10 @@ int RunMonth(const kestrivane::TimesOptions& options, const kestrivane::CLocatio
   const YearMonth month = *options.month;
   const TimesSettings settings =
       ResolveSettings(options, {month.year, month.month, 1}, document.m_location,
-                      document.m_preferences, document.m_extra.method);
-  const std::string text = BuildTimetableText(settings.location, settings.preferences,
-                                              settings.method, month.year, month.month);
+                      document.m_preferences, document.m_extra.method, document.m_extra.hijri);
+  const std::string text =
+      BuildTimetableText(settings.location, settings.preferences, settings.method, month.year,
+                         month.month, settings.hijri);
   std::string error;
   if (options.pdfFile) {
     return WriteTimetablePdf(*options.pdfFile, text, ComputeQiblah(settings), error) ? 0
@@ -94,7 +96,7 @@ int RunMonth(const kestrivane::TimesOptions& options, const kestrivane::CLocatio
   // The whole calendar first: a refused one leaves the file as it was.
   std::ostringstream ics;
   if (!WriteMonthCalendar(ics, settings.location, settings.preferences, settings.method, month,
-                          UtcStamp(), error)) {
+                          UtcStamp(), error, settings.hijri)) {
     return Fail(error);
   }
   if (*options.icsFile == "-") {
@@ -178,14 +180,17 @@ int main(int argc, char** argv) {
   }
   if (options.month) return RunMonth(options, document);
 
-  const TimesSettings settings = ResolveSettings(options, Today(), document.m_location,
-                                                 document.m_preferences, document.m_extra.method);
+  const TimesSettings settings =
+      ResolveSettings(options, Today(), document.m_location, document.m_preferences,
+                      document.m_extra.method, document.m_extra.hijri);
   if (options.json) {
-    WriteJson(std::cout, settings.date, ComputeTimes(settings), ComputeQiblah(settings));
+    WriteJson(std::cout, settings.date, ComputeHijri(settings), ComputeTimes(settings),
+              ComputeQiblah(settings));
   } else if (options.qiblah) {
     WritePlainQiblah(std::cout, ComputeQiblah(settings));
   } else {
     WritePlainTimes(std::cout, ComputeTimes(settings), settings.use24Hour);
+    WritePlainHijri(std::cout, ComputeHijri(settings));
   }
   return std::cout.good() ? 0 : 1;
 }

@@ -124,7 +124,8 @@ std::string IcsText(const std::string& bytes) {
 
 bool WriteMonthCalendar(std::ostream& out, const CLocation& location,
                         const CPreferences& preferences, const CalculationMethod& method,
-                        const YearMonth& month, const std::string& stamp, std::string& error) {
+                        const YearMonth& month, const std::string& stamp, std::string& error,
+                        const HijriSettings& hijri) {
   int64_t zone = 0;
   if (!ZoneMinutes(location.m_dTimeZone, zone)) {
     error = "the location's time zone is not a UTC offset; no calendar written";
@@ -156,6 +157,11 @@ bool WriteMonthCalendar(std::ostream& out, const CLocation& location,
       line("DTSTAMP:" + stamp);
       line(std::string("DTSTART:") + start);
       line(std::string("SUMMARY:") + kPrayerNames[prayer].shown);
+      if (hijri.calendar != HijriCalendar::kNone) {
+        line("DESCRIPTION:" +
+             FormatHijriDay(HijriFromDays(
+                 hijri.calendar, DaysFromCivil(month.year, month.month, d.day), hijri.adjustment)));
+      }
       if (!place.empty()) line("LOCATION:" + place);
       line("TRANSP:TRANSPARENT");
       line("END:VEVENT");

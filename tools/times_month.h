@@ -6,6 +6,7 @@
 #include <iosfwd>
 #include <string>
 
+#include "settings/extra_settings.h"
 #include "settings/location.h"
 #include "settings/preferences.h"
 #include "tools/times_options.h"
@@ -44,11 +45,13 @@ std::string FoldLine(const std::string& line);
 // semicolon, comma and line breaks escaped.
 std::string IcsText(const std::string& bytes);
 
-// One event per prayer per day, CR LF lines. `stamp` is the DTSTAMP value
+// One event per prayer per day, CR LF lines, its description the day's
+// Hijri date when a calendar is chosen. `stamp` is the DTSTAMP value
 // (YYYYMMDDTHHMMSSZ). False, with nothing written, when the zone cannot be
 // a UTC offset.
 bool WriteMonthCalendar(std::ostream& out, const CLocation& location,
                         const CPreferences& preferences, const CalculationMethod& method,
-                        const YearMonth& month, const std::string& stamp, std::string& error);
+                        const YearMonth& month, const std::string& stamp, std::string& error,
+                        const HijriSettings& hijri = {});
 
 }  // namespace kestrivane

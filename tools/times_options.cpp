@@ -231,6 +231,28 @@ ParsedTimesOptions ParseTimesOptions(const std::vector<std::string>& arguments) 
        {"prayer=MINUTES separated by commas, prayers fajr, shurooq, zuhr, asr, maghrib, isha, "
         "minutes from -30 to +30",
         [&](const std::string& v) { return bool(o.adjustments = ParseAdjustments(v)); }}},
+      {"--hijri-calendar",
+       {"umm-al-qura or civil",
+        [&](const std::string& v) {
+          if (v == "umm-al-qura")
+            o.hijriCalendar = HijriCalendar::kUmmAlQura;
+          else if (v == "civil")
+            o.hijriCalendar = HijriCalendar::kCivil;
+          else
+            return false;
+          return true;
+        }}},
+      {"--hijri-adjust",
+       {"whole days from -2 to +2",
+        [&](const std::string& v) {
+          std::string_view days = v;
+          const bool negative = !days.empty() && days[0] == '-';
+          if (!days.empty() && (negative || days[0] == '+')) days.remove_prefix(1);
+          const auto value = days.size() == 1 ? ParseWhole(days) : std::nullopt;
+          if (!value || *value > kMaxHijriAdjustment) return false;
+          o.hijriAdjustment = negative ? -*value : *value;
+          return true;
+        }}},
       {"--rounding",
        {"truncate, nearest or up",
         [&](const std::string& v) { return bool(o.rounding = RoundingNamed(v)); }}},

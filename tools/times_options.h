@@ -9,6 +9,7 @@
 
 #include "calc/calculation_method.h"
 #include "calc/calendar.h"
+#include "calc/hijri_date.h"
 
 namespace kestrivane {
 
@@ -43,12 +44,14 @@ struct TimesOptions {
   std::optional<std::array<int32_t, kPrayerCount>> adjustments;  // minutes per prayer
   std::optional<Rounding> rounding;
   std::optional<HighLatitudeRule> highLatitude;
-  std::optional<std::string> city;      // the best match's position and zone
-  std::optional<std::string> cityList;  // list the matches instead
-  std::optional<YearMonth> month;       // the month's timetable instead of one day
-  std::optional<std::string> icsFile;   // with month: the times as iCalendar, "-" = stdout
-  std::optional<std::string> pdfFile;   // with month: the printed page as a PDF file
-  bool crlf = false;                    // with month: the text's own CR LF line breaks
+  std::optional<std::string> city;             // the best match's position and zone
+  std::optional<std::string> cityList;         // list the matches instead
+  std::optional<HijriCalendar> hijriCalendar;  // the stored one, or Umm al-Qura, when absent
+  std::optional<int32_t> hijriAdjustment;      // days
+  std::optional<YearMonth> month;              // the month's timetable instead of one day
+  std::optional<std::string> icsFile;          // with month: the times as iCalendar, "-" = stdout
+  std::optional<std::string> pdfFile;          // with month: the printed page as a PDF file
+  bool crlf = false;                           // with month: the text's own CR LF line breaks
   bool daylightSaving = false;
   bool use24Hour = false;
   bool json = false;

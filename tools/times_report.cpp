@@ -15,7 +15,8 @@ namespace kestrivane {
 
 TimesSettings ResolveSettings(const TimesOptions& options, const CivilDay& today,
                               const CLocation& location, const CPreferences& preferences,
-                              const CalculationMethod& storedMethod) {
+                              const CalculationMethod& storedMethod,
+                              const HijriSettings& storedHijri) {
   TimesSettings s;
   s.date = options.date.value_or(today);
   s.location = location;
@@ -60,6 +61,11 @@ TimesSettings ResolveSettings(const TimesOptions& options, const CivilDay& today
   m.rounding = options.rounding.value_or(m.rounding);
   m.highLatitude = options.highLatitude.value_or(m.highLatitude);
 
+  s.hijri = storedHijri;
+  if (s.hijri.calendar == HijriCalendar::kNone) s.hijri.calendar = HijriCalendar::kUmmAlQura;
+  s.hijri.calendar = options.hijriCalendar.value_or(s.hijri.calendar);
+  s.hijri.adjustment = options.hijriAdjustment.value_or(s.hijri.adjustment);
+
   s.daylightSaving = options.daylightSaving ? 1 : DaylightSavingOn(l, s.date);
   s.use24Hour = options.use24Hour || p.m_nTimeFormat != 0;
   return s;
@@ -73,6 +79,15 @@ double ComputeQiblah(const TimesSettings& s) {
   return QiblahDirection(s.location.GetLatitudeRadians(), s.location.GetLongitudeRadians());
 }
 
+HijriDay ComputeHijri(const TimesSettings& s) {
+  return HijriFromDays(s.hijri.calendar, DaysFromCivil(s.date.year, s.date.month, s.date.day),
+                       s.hijri.adjustment);
+}
+
+void WritePlainHijri(std::ostream& out, const HijriDay& hijri) {
+  out << "Hijri: " << FormatHijriDay(hijri) << '\n';
+}
+
 void WritePlainTimes(std::ostream& out, const PrayerTimes& times, bool use24Hour) {
   char line[64];
   for (int prayer = Fajr; prayer <= Isha; ++prayer) {
@@ -84,11 +99,12 @@ void WritePlainTimes(std::ostream& out, const PrayerTimes& times, bool use24Hour
   }
 }
 
-void WriteJson(std::ostream& out, const CivilDay& date, const PrayerTimes& times, double qiblah) {
+void WriteJson(std::ostream& out, const CivilDay& date, const HijriDay& hijri,
+               const PrayerTimes& times, double qiblah) {
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "{\"date\":\"%04d-%02d-%02d\"", date.year, date.month,
                 date.day);
-  out << buffer;
+  out << buffer << ",\"hijri\":\"" << FormatHijriIso(hijri) << '"';
   for (int prayer = Fajr; prayer <= Isha; ++prayer) {
     const ClockTime clock = ToClockTime(times[prayer].hour, times[prayer].minute);
     std::snprintf(buffer, sizeof buffer, "\"%02d:%02d\"", clock.hour, clock.minute);

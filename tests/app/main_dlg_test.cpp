@@ -207,6 +207,36 @@ TEST_F(MainDlgTest, TheChosenMethodIsStoredAndShown) {
   }
 }
 
+// Hijri Date: OK stores and saves it, with its preview; Cancel keeps the
+// old; the date line gives it, also once the day turns.
+TEST_F(MainDlgTest, TheHijriDateIsChosenAndShownOnTheDateLine) {
+  ASSERT_TRUE(window.OnInitDialog());
+  const std::tuple<const char*, const char*, HijriSettings, const char*, const char*> rows[] = {
+      {"1137=Umm al-Qura;1138=+1;1139",
+       "1",
+       {HijriCalendar::kUmmAlQura, 1, true},
+       "1 Shawwal 1420",
+       "Friday, January 07, 2000 - 1 Shawwal 1420"},
+      {"1137=None", "2", {HijriCalendar::kUmmAlQura, 1, true}, "", "Friday, January 07, 2000 - 1"}};
+  for (const auto& [fields, button, stored, preview, line] : rows) {
+    testing::WhenModal([&](QWidget* dialog) {
+      testing::Play(dialog, fields);
+      EXPECT_EQ(GetControlText(dialog, IDC_HIJRI_PREVIEW), preview);
+      testing::Play(dialog, button);
+    });
+    EXPECT_TRUE(window.OnCmdMsg(ID_OPTIONS_HIJRI_DATE));
+    EXPECT_EQ(window.Settings()->m_extra.hijri, stored);
+    EXPECT_THAT(Text(IDC_TODAY), StartsWith(line));
+  }
+  EXPECT_FALSE(window.Settings()->IsModified());
+  window.now = At(0, 0, 30, 26, 9);
+  window.CheckForNewDate();
+  EXPECT_EQ(Text(IDC_TODAY), "Tuesday, September 26, 2000 - 29 Jumada al-Akhirah 1421");
+  const auto* field = qobject_cast<QLineEdit*>(FindControl(&window, IDC_TODAY));
+  EXPECT_EQ(field->text().toStdString(), Text(IDC_TODAY)) << "whole, not elided";
+  EXPECT_LE(field->geometry().right(), window.width());
+}
+
 TEST_F(MainDlgTest, AFailedLoadIsReportedAndTheDefaultsServe) {
   std::ofstream("Prefs.dat", std::ios::binary) << std::string("\x02\x00\x00\x00\x02\x00", 6);
   ASSERT_TRUE(window.OnInitDialog());
@@ -468,10 +498,9 @@ TEST_F(MainDlgTest, StartAtLoginIsAnEntryTheMenusSwitch) {
   QStringList items;
   for (const QAction* action : window.TrayMenu().actions()) items << action->text();
   EXPECT_EQ(items.join('|'),
-            "&Restore||&Preferences ...|&Calculation Method...|&Location ...|&Alarms ...|&Month "
-            "Timetable ...||"
-            "&About Kestrivane...|Start at &Login||&Quit");
-  QAction* trayItem = window.TrayMenu().actions()[9];
+            "&Restore||&Preferences ...|&Calculation Method...|&Hijri Date...|&Location ...|"
+            "&Alarms ...|&Month Timetable ...||&About Kestrivane...|Start at &Login||&Quit");
+  QAction* trayItem = window.TrayMenu().actions()[10];
   ASSERT_TRUE(fileItem && fileItem->isChecked() && trayItem->isChecked());
   // Off from the File menu; both items follow, and a later start keeps it off.
   fileItem->trigger();

@@ -79,14 +79,5 @@ TEST(MethodTimes, HighLatitudeSharesOfTheNightAndPolarDays) {
   }
 }
 
-TEST(CalculationMethod, TabularHijriMonthsFromTheEpoch) {
-  // The day before 1 Muharram 1 AH (19 July 622, proleptic Gregorian), that
-  // day, and 22 Shawwal 1389; Ramadan's edges are in the 'Isha cases above.
-  const std::tuple<int, int, int, int> cases[] = {
-      {622, 7, 18, 0}, {622, 7, 19, 1}, {1970, 1, 1, 10}};
-  for (const auto& [y, m, d, month] : cases)
-    EXPECT_EQ(TabularHijriMonth(DaysFromCivil(y, m, d)), month);
-}
-
 }  // namespace
 }  // namespace kestrivane

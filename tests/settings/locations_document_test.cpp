@@ -287,9 +287,10 @@ TEST(Document, KeepsItsSecondFileOrReportsItOnce) {
   // clang-format off
   const ExtraSettings custom{{MethodId::kCustom, 17.125, 16.3, 75, 100, 4.5, false, {},
                               {-2, 0, 0, 0, 0, 30}, Rounding::kUp, HighLatitudeRule::kAngleBased},
-                             {{{}, {}, {}, {}, {true, 0}, {true, 60}}}};
+                             {{{}, {}, {}, {}, {true, 0}, {true, 60}}},
+                             {HijriCalendar::kCivil, -2, true}};
   // clang-format on
-  const ExtraSettings kuwait{MethodFor(MethodId::kKuwait), {}};
+  const ExtraSettings kuwait{MethodFor(MethodId::kKuwait), {}, {}};
   const std::string good = ExtraSettingsToIni(kuwait);
   const auto with = [&](const std::string& from, const std::string& to) {
     return std::string(good).replace(good.find(from), from.size(), to);
@@ -318,6 +319,9 @@ TEST(Document, KeepsItsSecondFileOrReportsItOnce) {
       {"offset over 60", with("IshaOffset=0", "IshaOffset=61"), "IshaOffset in [Alarms] is not"},
       {"offset with a sign", with("IshaOffset=0", "IshaOffset=+1"), "IshaOffset in [Alarms] is"},
       {"follows as a number", with("=false", "=0"), "FajrFollows in [Alarms] is not true or"},
+      {"Hijri adjustment over 2", good + "[Hijri]\nCalendar=civil\nAdjustment=+3\n",
+       "Adjustment in [H"},
+      {"Hijri without its column", good + "[Hijri]\nCalendar=none\nAdjustment=0\n", "no Timetab"},
       {"a section without brackets", with("[Method]", "Method"), "line 3 is neither a [section]"},
       {"a key before any section", "Name=classic\n" + good, "line 1 has a key before the first"},
       {"a key given twice", good + "[Method]\nName=classic\n", "line 35 repeats a key"},

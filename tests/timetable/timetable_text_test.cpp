@@ -63,6 +63,22 @@ TEST(TimetableText, TheFooterNamesTheMethod) {
   }
 }
 
+// The Hijri column only when a calendar and the column are both chosen: the
+// day under its title, the first and last dates in the month's title line.
+TEST(TimetableText, TheHijriColumn) {
+  const std::string plain = BuildTimetableText(CLocation(), {}, 2024, 3);
+  const auto with = [](const HijriSettings& hijri) {
+    return BuildTimetableText(CLocation(), {}, ClassicMethod({}), 2024, 3, hijri);
+  };
+  EXPECT_EQ(with({HijriCalendar::kUmmAlQura, 1, false}), plain);
+  EXPECT_EQ(with({HijriCalendar::kNone, 0, true}), plain);
+  const PageMarks marks = FindPageMarks(with({HijriCalendar::kUmmAlQura, 0, true})),
+                  before = FindPageMarks(plain);
+  EXPECT_EQ(marks.lines.at(2), " March, 2024 (20 Sha'ban 1445 - 21 Ramadan 1445)");
+  EXPECT_EQ(marks.lines.at(marks.columnTitles), before.lines[4] + "     Hijri");
+  EXPECT_EQ(marks.lines.at(16), before.lines[16] + "        1");
+}
+
 // The default rule observed: from the last Sunday of March, 29 March 2026,
 // every row is one hour later; 28 March is not.
 TEST(TimetableText, ExactlyTheRowsTheRuleMarksAreOneHourLater) {

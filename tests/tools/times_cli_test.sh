@@ -22,20 +22,22 @@ expect() {
   actual   $status, [$out], [$err]"
 }
 
-expect 0 '{"date":"2000-03-15","fajr":"04:56","shurooq":"06:15","zuhr":"12:16","asr":"15:40","maghrib":"18:18","isha":"19:37","qiblah":256.0433}' '' \
+expect 0 '{"date":"2000-03-15","hijri":"1420-12-09","fajr":"04:56","shurooq":"06:15","zuhr":"12:16","asr":"15:40","maghrib":"18:18","isha":"19:37","qiblah":256.0433}' '' \
   --json --date 2000-03-15 --fiqh shafii
 expect 0 '256.0433 256' '' --qiblah
 # Classic with the user's minutes, across the hour.
-expect 0 '{"date":"2000-03-15","fajr":"04:26","shurooq":"06:15","zuhr":"12:16","asr":"15:40","maghrib":"18:18","isha":"20:07","qiblah":256.0433}' '' \
+expect 0 '{"date":"2000-03-15","hijri":"1420-12-09","fajr":"04:26","shurooq":"06:15","zuhr":"12:16","asr":"15:40","maghrib":"18:18","isha":"20:07","qiblah":256.0433}' '' \
   --json --date 2000-03-15 --fiqh shafii --adjust fajr=-30,isha=+30
 # Makkah's official times of that day, by the Umm al-Qura method.
-expect 0 '{"date":"2016-01-05","fajr":"05:38","shurooq":"07:00","zuhr":"12:26","asr":"15:31","maghrib":"17:52","isha":"19:22","qiblah":222.9534}' '' \
+expect 0 '{"date":"2016-01-05","hijri":"1437-03-25","fajr":"05:38","shurooq":"07:00","zuhr":"12:26","asr":"15:31","maghrib":"17:52","isha":"19:22","qiblah":222.9534}' '' \
   --json --date 2016-01-05 --lat 21:26N --lon 39:50E --tz 3 --alt 0 --fiqh shafii --method umm-al-qura
 [ "$("$bin" --month 2024-03 --method morocco)" != "$("$bin" --month 2024-03)" ] || fail "--month ignores --method"
 expect 2 '' "kestrivane-times: --date: '24-01-01' is not valid; expected YYYY-MM-DD, a real date in the years 1 to 9999" \
   --date 24-01-01
 expect 2 '' "kestrivane-times: unknown argument '--\\x1b]0;pwned\\x07\\n' (see --help)" $'--\e]0;pwned\a\n'
-[ "$(run; printf '%s\n' "$out" | wc -l)" -eq 6 ] || fail "today's times are not six lines"
+[ "$(run; printf '%s\n' "$out" | wc -l)" -eq 7 ] || fail "today's times and Hijri date are not seven lines"
+[ "$("$bin" --date 2024-03-10 --hijri-adjust +1 | tail -n 1)" = 'Hijri: 1 Ramadan 1445' ] || fail "--hijri-adjust +1"
+expect 2 '' "kestrivane-times: --hijri-adjust: '3' is not valid; expected whole days from -2 to +2" --hijri-adjust 3
 
 # Settings files: the one a new document writes, the same observing its
 # rule, one cut short and one with a zone that is no UTC offset.
@@ -82,6 +84,8 @@ expect 0 "$("$bin" $day --method egyptian)" '' --prefs ini/Prefs.dat $day --meth
 write_ini classic >ini/Kestrivane.ini
 expect 0 "$("$bin" $day --adjust fajr=-30)" '' --prefs ini/Prefs.dat $day
 expect 2 '' 'kestrivane-times: --rounding: not with the classic method (see --method)' --prefs ini/Prefs.dat --rounding up
+{ write_ini classic; printf '[Hijri]\nCalendar=civil\nAdjustment=-1\nTimetableColumn=true\n'; } >ini/Kestrivane.ini
+[[ $("$bin" --prefs ini/Prefs.dat --date 2024-03-11 --json) == *'"hijri":"1445-08-29"'* ]] || fail "the stored Hijri calendar"
 write_ini kuwait | head -c 20 >ini/Kestrivane.ini
 expect 0 "$("$bin" $day)" 'kestrivane-times: Could not read the settings file "ini/Kestrivane.ini": line 2 ends without a line break: the file is cut short. The classic calculation method is used and no alarm follows its prayer.' \
   --prefs ini/Prefs.dat $day

@@ -32,7 +32,7 @@ TEST(MonthCalendar, EventsAreTheTimetableTimesInUtc) {
   std::ostringstream out;
   std::string error;
   ASSERT_TRUE(WriteMonthCalendar(out, newYork, {}, ClassicMethod({}), {2026, 3}, "20260101T000000Z",
-                                 error));
+                                 error, {HijriCalendar::kUmmAlQura, 0, false}));
   std::map<std::string, std::vector<std::string>> p;  // each property by name, in order
   std::istringstream lines(Unfold(out.str()));
   for (std::string line; std::getline(lines, line);) {
@@ -43,6 +43,7 @@ TEST(MonthCalendar, EventsAreTheTimetableTimesInUtc) {
   ASSERT_EQ(p["DTSTART"].size(), 31u * 6);
   EXPECT_EQ(p["LOCATION"][0], "New York\\, USA");
   EXPECT_EQ(p["SUMMARY"][1], "Shurooq");
+  EXPECT_EQ(p["DESCRIPTION"].at(19 * 6 + 5), "1 Shawwal 1447");
   EXPECT_EQ(p["UID"][0].substr(0, 14), "20260301-fajr-");
   EXPECT_EQ(p["UID"][0], EventUid(newYork, 2026, 3, 1, Fajr));
   EXPECT_NE(p["UID"][0], EventUid(CLocation(), 2026, 3, 1, Fajr));

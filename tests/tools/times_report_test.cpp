@@ -59,16 +59,16 @@ TEST(TimesReport, TimesOutsideTheDayShowTheDayTheyFallOn) {
   std::ostringstream text, twelve, json;
   WritePlainTimes(text, times, true);
   WritePlainTimes(twelve, times, false);
-  WriteJson(json, {2000, 6, 21}, times, 0.0);
+  WriteJson(json, {2000, 6, 21}, {1421, 3, 19}, times, 0.0);
   EXPECT_EQ(text.str(),
             "Fajr     03:46 -1\nShurooq  23:45 -1\nZuhr     00:00\n"
             "Asr      23:59\nMaghrib  00:00 +1\nIsha     06:54 +1\n");
   EXPECT_EQ(twelve.str().substr(0, 46), "Fajr      3:46 A.M. -1\nShurooq  11:45 P.M. -1\n");
   EXPECT_EQ(json.str(),
-            "{\"date\":\"2000-06-21\",\"fajr\":{\"time\":\"03:46\",\"day\":-1},"
-            "\"shurooq\":{\"time\":\"23:45\",\"day\":-1},\"zuhr\":\"00:00\",\"asr\":\"23:59\","
-            "\"maghrib\":{\"time\":\"00:00\",\"day\":1},\"isha\":{\"time\":\"06:54\",\"day\":1},"
-            "\"qiblah\":0.0000}\n");
+            "{\"date\":\"2000-06-21\",\"hijri\":\"1421-03-19\","
+            "\"fajr\":{\"time\":\"03:46\",\"day\":-1},\"shurooq\":{\"time\":\"23:45\",\"day\":-1},"
+            "\"zuhr\":\"00:00\",\"asr\":\"23:59\",\"maghrib\":{\"time\":\"00:00\",\"day\":1},"
+            "\"isha\":{\"time\":\"06:54\",\"day\":1},\"qiblah\":0.0000}\n");
 }
 
 }  // namespace
