@@ -17,19 +17,19 @@ No more alarms will be played.</source>
     </message>
     <message>
         <source>%1 azan at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>أذان %1 الساعة %2</translation>
     </message>
     <message>
         <source>%1 iqama at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>إقامة %1 الساعة %2</translation>
     </message>
     <message>
         <source>%1 prayer at %2 Insha Allah.</source>
-        <translation type="unfinished"></translation>
+        <translation>صلاة %1 الساعة %2 إن شاء الله.</translation>
     </message>
     <message>
         <source>Go for %1 prayer NOW!</source>
-        <translation type="unfinished"></translation>
+        <translation>هيا إلى صلاة %1 الآن!</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -40,34 +40,34 @@ No more alarms will be played.</source>
     <name>CFindCityDlg</name>
     <message>
         <source>The city database cannot be read; install the package libgweather-4-common to find cities by name. (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة قاعدة بيانات المدن؛ ثبّت الحزمة libgweather-4-common للبحث عن المدن بأسمائها. (%1)</translation>
     </message>
     <message>
         <source>No city has that name.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد مدينة بهذا الاسم.</translation>
     </message>
     <message>
         <source>Matches: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>المطابقات: %1</translation>
     </message>
 </context>
 <context>
     <name>CLocationEditDlg</name>
     <message>
         <source>%1: zone %2, no daylight saving. Check the altitude.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: المنطقة الزمنية %2، بلا توقيت صيفي. تحقّق من الارتفاع.</translation>
     </message>
     <message>
         <source>%1: zone %2, daylight saving as Configure... shows. Check the altitude.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: المنطقة الزمنية %2، والتوقيت الصيفي كما يعرضه &quot;ضبط ...&quot;. تحقّق من الارتفاع.</translation>
     </message>
     <message>
         <source>%1: zone %2, daylight saving on this year&apos;s dates, which change from year to year: check them next year. Check the altitude.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: المنطقة الزمنية %2، والتوقيت الصيفي بتواريخ هذا العام، وهي تتغير من عام لآخر: تحقّق منها في العام القادم. تحقّق من الارتفاع.</translation>
     </message>
     <message>
         <source>%1: zone %2; its clock changes cannot be said here, so daylight saving is off: set it yourself. Check the altitude.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: المنطقة الزمنية %2؛ لا يمكن التعبير هنا عن تغييرات ساعتها، لذا أُوقف التوقيت الصيفي: اضبطه بنفسك. تحقّق من الارتفاع.</translation>
     </message>
 </context>
 <context>
@@ -150,7 +150,7 @@ No more alarms will be played.</source>
     </message>
     <message>
         <source>%1, %2 %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1، %3 %2 %4</translation>
     </message>
 </context>
 <context>
@@ -396,7 +396,18 @@ September
 October
 November
 December</source>
-        <translation type="unfinished"></translation>
+        <translation>يناير
+فبراير
+مارس
+أبريل
+مايو
+يونيو
+يوليو
+أغسطس
+سبتمبر
+أكتوبر
+نوفمبر
+ديسمبر</translation>
     </message>
     <message>
         <source> Time Format </source>
@@ -534,7 +545,7 @@ West</source>
     </message>
     <message>
         <source>i&amp;n:</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;ن:</translation>
     </message>
     <message>
         <source> Alarms </source>
@@ -658,37 +669,39 @@ West</source>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;اسم:</translation>
     </message>
     <message>
         <source>Find a City</source>
-        <translation type="unfinished"></translation>
+        <translation>البحث عن مدينة</translation>
     </message>
     <message>
         <source>F&amp;ind...</source>
-        <translation type="unfinished"></translation>
+        <translation>ب&amp;حث...</translation>
     </message>
     <message>
         <source>&amp;Calendar:</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;تقويم:</translation>
     </message>
     <message>
         <source>None
 Umm al-Qura
 Tabular (civil)</source>
-        <translation type="unfinished"></translation>
+        <translation>بدون
+أم القرى
+جدولي (مدني)</translation>
     </message>
     <message>
         <source>&amp;Adjustment for local moon sighting (days):</source>
-        <translation type="unfinished"></translation>
+        <translation>تعديل ل&amp;رؤية الهلال المحلية (أيام):</translation>
     </message>
     <message>
         <source>Hijri date &amp;column in the month timetable</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;عمود التاريخ الهجري في جدول الشهر</translation>
     </message>
     <message>
         <source>Hijri Date</source>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ الهجري</translation>
     </message>
 </context>
 <context>
@@ -715,7 +728,7 @@ Tabular (civil)</source>
     </message>
     <message>
         <source>No Help topic is associated with this item.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد موضوع مساعدة مرتبط بهذا العنصر.</translation>
     </message>
     <message>
         <source>Kestrivane computes the times of the five daily prayers for one place and reminds you of them. The main window shows today&apos;s date, your location and the six times: Fajr (dawn), Shurooq (sunrise), Zuhr (noon), &apos;Asr (afternoon), Maghrib (sunset) and &apos;Isha (night), and the next alarm. Two seconds after the start it hides in the notification area; click its icon to bring it back.</source>
@@ -1015,118 +1028,118 @@ Tabular (civil)</source>
     </message>
     <message>
         <source>&quot;Find...&quot; looks the city up by name in the world city database (GNOME&apos;s world locations, from the package libgweather-4-common) and fills in everything but the altitude; the line under the box says what it set and what to check.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;بحث...&quot; يبحث عن المدينة باسمها في قاعدة بيانات مدن العالم (مواقع العالم من GNOME، من الحزمة libgweather-4-common) ويملأ كل الحقول عدا الارتفاع؛ ويبيّن السطر الذي تحت المربع ما ضبطه وما ينبغي التحقق منه.</translation>
     </message>
     <message>
         <source>Finds your city by name in the world city database (in any language it knows) and fills in the city, country, latitude, longitude, time zone and daylight saving from the city&apos;s time zone. The altitude stays as it is. A line under the box says what was set and what to check.</source>
-        <translation type="unfinished"></translation>
+        <translation>يبحث عن مدينتك باسمها في قاعدة بيانات مدن العالم (بأي لغة تعرفها) ويملأ المدينة والبلد وخط العرض وخط الطول والمنطقة الزمنية، والتوقيت الصيفي من المنطقة الزمنية للمدينة. ويبقى الارتفاع كما هو. ويبيّن سطر تحت المربع ما ضُبط وما ينبغي التحقق منه.</translation>
     </message>
     <message>
         <source>Plays the file Azan.wav from the program&apos;s folder (~/.config/kestrivane with the launcher) when an azan alarm comes. Without that file, or when it cannot be played, the alarm plays a short chime instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>يشغّل الملف Azan.wav من مجلد البرنامج (~/.config/kestrivane مع برنامج الإطلاق) حين يحين تنبيه الأذان. وإذا لم يوجد هذا الملف أو تعذّر تشغيله، يُصدر التنبيه رنينًا قصيرًا بدلًا منه.</translation>
     </message>
     <message>
         <source>Type part of the city&apos;s name, in English or another language the city database knows; capitals and accents do not matter. The list below shows the matching cities, best matches first.</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب جزءًا من اسم المدينة، بالإنجليزية أو بلغة أخرى تعرفها قاعدة بيانات المدن؛ ولا يهم حجم الأحرف ولا علامات التشكيل. وتعرض القائمة أدناه المدن المطابقة، الأكثر تطابقًا أولًا.</translation>
     </message>
     <message>
         <source>The cities whose name holds what you typed, with their country. Double-click one, or select it and press OK, to fill in Define Location with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>المدن التي يتضمن اسمها ما كتبته، مع بلدانها. انقر إحداها نقرًا مزدوجًا، أو حددها واضغط &quot;موافق&quot;، لتملأ بها &quot;تحديد الموقع&quot;.</translation>
     </message>
     <message>
         <source>Options menu: &quot;Preferences ...&quot; sets the clock and the way the times are computed ({0x20082}). &quot;Calculation Method...&quot; chooses the program&apos;s own arithmetic or the published rules of an authority ({0x2008f}). &quot;Location ...&quot; sets the place, its time zone and daylight saving time ({0x20086}). &quot;Alarms ...&quot; switches the azan alarms on and sets their times, the iqamah delay, the sound and the message recipients ({0x20089}). &quot;Hijri Date...&quot; shows the Hijri date beside today&apos;s date ({0x20090}). &quot;Month Timetable ...&quot; makes a printable table of one month.</source>
-        <translation type="unfinished"></translation>
+        <translation>قائمة الخيارات: &quot;التفضيلات ...&quot; يضبط الساعة وطريقة حساب الأوقات ({0x20082}). &quot;طريقة الحساب...&quot; يختار بين حساب البرنامج الخاص والقواعد المنشورة لإحدى الهيئات ({0x2008f}). &quot;الموقع ...&quot; يضبط المكان ومنطقته الزمنية والتوقيت الصيفي ({0x20086}). &quot;التنبيهات ...&quot; يفعّل تنبيهات الأذان ويضبط أوقاتها وتأخير الإقامة والصوت ومستلمي الرسائل ({0x20089}). &quot;التاريخ الهجري...&quot; يعرض التاريخ الهجري بجانب تاريخ اليوم ({0x20090}). &quot;جدول الشهر ...&quot; ينشئ جدولًا لشهر واحد قابلًا للطباعة.</translation>
     </message>
     <message>
         <source>Your settings are kept in the file Prefs.dat in the program&apos;s working folder (the launcher uses ~/.config/kestrivane). It is written with the defaults (Islamabad) on the first start and saved after every change; copy it to keep your settings. A calculation method, alarms that follow their prayer and the Hijri date&apos;s settings are kept beside it in Kestrivane.ini. The alarm sound is the file Azan.wav in the same folder; it is not shipped, so put a wave file of your choice there under that name (PCM, 8 or 16 bits). Without it the alarm plays a short chime of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>تُحفظ إعداداتك في الملف Prefs.dat في مجلد عمل البرنامج (يستخدم برنامج الإطلاق المجلد ~/.config/kestrivane). يُكتب الملف بالقيم الافتراضية (إسلام آباد) عند أول تشغيل، ويُحفظ بعد كل تغيير؛ انسخه لتحتفظ بإعداداتك. أما طريقة الحساب والتنبيهات التي تتبع صلاتها وإعدادات التاريخ الهجري فتُحفظ بجانبه في Kestrivane.ini. صوت التنبيه هو الملف Azan.wav في المجلد نفسه؛ وهو لا يأتي مع البرنامج، فضع هناك ملف صوت wave من اختيارك بهذا الاسم (PCM، بدقة 8 أو 16 بت). ومن دونه يُصدر التنبيه رنينًا قصيرًا خاصًا به.</translation>
     </message>
     <message>
         <source>Hijri Date</source>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ الهجري</translation>
     </message>
     <message>
         <source>Calendar: None shows no Hijri date. Umm al-Qura is the calendar of Saudi Arabia, computed in advance from the moon&apos;s conjunction and the time of moonset at Makkah. Tabular (civil) is the arithmetic calendar: months of 30 and 29 days in turn, with 11 leap years in every 30.</source>
-        <translation type="unfinished"></translation>
+        <translation>التقويم: &quot;بدون&quot; لا يعرض أي تاريخ هجري. و&quot;أم القرى&quot; هو تقويم المملكة العربية السعودية، ويُحسب مسبقًا من اقتران القمر ووقت غروبه في مكة المكرمة. و&quot;جدولي (مدني)&quot; هو التقويم الحسابي: أشهر من 30 و29 يومًا بالتناوب، مع 11 سنة كبيسة في كل 30 سنة.</translation>
     </message>
     <message>
         <source>Adjustment: where the month begins with the crescent seen locally, the date may be a day or two away from the calendar&apos;s. Move it by -2 to +2 days to match your mosque&apos;s announcement.</source>
-        <translation type="unfinished"></translation>
+        <translation>التعديل: حيث يبدأ الشهر برؤية الهلال محليًا، قد يختلف التاريخ يومًا أو يومين عن تاريخ التقويم. حرّكه من -2 إلى +2 يوم ليطابق إعلان مسجدك.</translation>
     </message>
     <message>
         <source>With &quot;Hijri date column in the month timetable&quot; ticked, Options &gt; Month Timetable shows each day&apos;s Hijri date after its times. The main window&apos;s date line gives the Hijri date after the Gregorian date, and &quot;Today&quot; here shows what it will be.</source>
-        <translation type="unfinished"></translation>
+        <translation>عند وضع علامة على &quot;عمود التاريخ الهجري في جدول الشهر&quot;، يعرض خيارات &gt; جدول الشهر التاريخ الهجري لكل يوم بعد أوقاته. ويعرض سطر التاريخ في النافذة الرئيسية التاريخ الهجري بعد التاريخ الميلادي، ويبيّن &quot;اليوم&quot; هنا ما سيكون عليه.</translation>
     </message>
     <message>
         <source>OK saves the choice; Cancel keeps the old one.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحفظ &quot;موافق&quot; الاختيار؛ ويُبقي &quot;إلغاء&quot; على الاختيار القديم.</translation>
     </message>
     <message>
         <source>The calendar of the Hijri date: None, Umm al-Qura (Saudi Arabia&apos;s), or the tabular (civil) arithmetic calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>تقويم التاريخ الهجري: بدون، أو أم القرى (تقويم السعودية)، أو التقويم الحسابي الجدولي (المدني).</translation>
     </message>
     <message>
         <source>Moves the Hijri date by up to two days either way, to follow a local sighting of the new moon.</source>
-        <translation type="unfinished"></translation>
+        <translation>يقدّم التاريخ الهجري أو يؤخّره حتى يومين، ليتبع رؤية الهلال محليًا.</translation>
     </message>
     <message>
         <source>Adds a column with each day&apos;s Hijri date to the month timetable and its printed page.</source>
-        <translation type="unfinished"></translation>
+        <translation>يضيف إلى جدول الشهر وصفحته المطبوعة عمودًا فيه التاريخ الهجري لكل يوم.</translation>
     </message>
     <message>
         <source>Today&apos;s Hijri date by the calendar and adjustment chosen above.</source>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ الهجري لليوم وفق التقويم والتعديل المختارين أعلاه.</translation>
     </message>
 </context>
 <context>
     <name>Hijri</name>
     <message>
         <source>Muharram</source>
-        <translation type="unfinished"></translation>
+        <translation>محرم</translation>
     </message>
     <message>
         <source>Safar</source>
-        <translation type="unfinished"></translation>
+        <translation>صفر</translation>
     </message>
     <message>
         <source>Rabi&apos; al-Awwal</source>
-        <translation type="unfinished"></translation>
+        <translation>ربيع الأول</translation>
     </message>
     <message>
         <source>Rabi&apos; al-Thani</source>
-        <translation type="unfinished"></translation>
+        <translation>ربيع الآخر</translation>
     </message>
     <message>
         <source>Jumada al-Ula</source>
-        <translation type="unfinished"></translation>
+        <translation>جمادى الأولى</translation>
     </message>
     <message>
         <source>Jumada al-Akhirah</source>
-        <translation type="unfinished"></translation>
+        <translation>جمادى الآخرة</translation>
     </message>
     <message>
         <source>Rajab</source>
-        <translation type="unfinished"></translation>
+        <translation>رجب</translation>
     </message>
     <message>
         <source>Sha&apos;ban</source>
-        <translation type="unfinished"></translation>
+        <translation>شعبان</translation>
     </message>
     <message>
         <source>Ramadan</source>
-        <translation type="unfinished"></translation>
+        <translation>رمضان</translation>
     </message>
     <message>
         <source>Shawwal</source>
-        <translation type="unfinished"></translation>
+        <translation>شوال</translation>
     </message>
     <message>
         <source>Dhu al-Qi&apos;dah</source>
-        <translation type="unfinished"></translation>
+        <translation>ذو القعدة</translation>
     </message>
     <message>
         <source>Dhu al-Hijjah</source>
-        <translation type="unfinished"></translation>
+        <translation>ذو الحجة</translation>
     </message>
 </context>
 <context>
@@ -1181,38 +1194,42 @@ Tabular (civil)</source>
     </message>
     <message>
         <source>&amp;Hijri Date...</source>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ ال&amp;هجري...</translation>
     </message>
 </context>
 <context>
     <name>Message</name>
     <message>
         <source>Created default locations file</source>
-        <translation type="unfinished"></translation>
+        <translation>أُنشئ ملف المواقع الافتراضي</translation>
     </message>
     <message>
         <source>WARNING: Alarms will no longer play after exiting.
 
 Do you really wish to quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>تحذير: لن تُشغَّل التنبيهات بعد الخروج.
+
+هل تريد الخروج حقًا؟</translation>
     </message>
     <message>
         <source>This recipient is already in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا المستلم موجود في القائمة مسبقًا.</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>الرجاء إدخال عدد صحيح.</translation>
     </message>
     <message>
         <source>Please enter a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>الرجاء إدخال عدد.</translation>
     </message>
     <message>
         <source>Cannot print.
 
 Printer device context not avaiable.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت الطباعة.
+
+الطابعة غير متاحة.</translation>
     </message>
     <message>
         <source>Could not change the start at login:

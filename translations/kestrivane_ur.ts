@@ -17,19 +17,19 @@ No more alarms will be played.</source>
     </message>
     <message>
         <source>%1 azan at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 کی اذان: %2</translation>
     </message>
     <message>
         <source>%1 iqama at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 کی اقامت: %2</translation>
     </message>
     <message>
         <source>%1 prayer at %2 Insha Allah.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 کی نماز ان شاء اللہ %2 پر۔</translation>
     </message>
     <message>
         <source>Go for %1 prayer NOW!</source>
-        <translation type="unfinished"></translation>
+        <translation>ابھی %1 کی نماز کے لیے چلیں!</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -40,34 +40,34 @@ No more alarms will be played.</source>
     <name>CFindCityDlg</name>
     <message>
         <source>The city database cannot be read; install the package libgweather-4-common to find cities by name. (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>شہروں کا ڈیٹابیس پڑھا نہیں جا سکتا؛ شہروں کو نام سے تلاش کرنے کے لیے پیکیج libgweather-4-common انسٹال کریں۔ (%1)</translation>
     </message>
     <message>
         <source>No city has that name.</source>
-        <translation type="unfinished"></translation>
+        <translation>اس نام کا کوئی شہر نہیں۔</translation>
     </message>
     <message>
         <source>Matches: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ملنے والے شہر: %1</translation>
     </message>
 </context>
 <context>
     <name>CLocationEditDlg</name>
     <message>
         <source>%1: zone %2, no daylight saving. Check the altitude.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ٹائم زون %2، ڈے لائٹ سیونگ ٹائم نہیں۔ بلندی جانچ لیں۔</translation>
     </message>
     <message>
         <source>%1: zone %2, daylight saving as Configure... shows. Check the altitude.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ٹائم زون %2، ڈے لائٹ سیونگ ٹائم ویسا جیسا &quot;ترتیب دیں ...&quot; دکھاتا ہے۔ بلندی جانچ لیں۔</translation>
     </message>
     <message>
         <source>%1: zone %2, daylight saving on this year&apos;s dates, which change from year to year: check them next year. Check the altitude.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ٹائم زون %2، ڈے لائٹ سیونگ ٹائم اس سال کی تاریخوں پر، جو ہر سال بدلتی ہیں: اگلے سال انہیں جانچ لیں۔ بلندی جانچ لیں۔</translation>
     </message>
     <message>
         <source>%1: zone %2; its clock changes cannot be said here, so daylight saving is off: set it yourself. Check the altitude.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ٹائم زون %2؛ اس کی گھڑی کی تبدیلیاں یہاں بیان نہیں کی جا سکتیں، اس لیے ڈے لائٹ سیونگ ٹائم بند ہے: اسے خود مقرر کریں۔ بلندی جانچ لیں۔</translation>
     </message>
 </context>
 <context>
@@ -150,7 +150,7 @@ No more alarms will be played.</source>
     </message>
     <message>
         <source>%1, %2 %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1، %3 %2 %4</translation>
     </message>
 </context>
 <context>
@@ -245,7 +245,7 @@ No more alarms will be played.</source>
     </message>
     <message>
         <source>Kestrivane32</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrivane32</translation>
     </message>
     <message>
         <source>&amp;Method:</source>
@@ -396,7 +396,18 @@ September
 October
 November
 December</source>
-        <translation type="unfinished"></translation>
+        <translation>جنوری
+فروری
+مارچ
+اپریل
+مئی
+جون
+جولائی
+اگست
+ستمبر
+اکتوبر
+نومبر
+دسمبر</translation>
     </message>
     <message>
         <source> Time Format </source>
@@ -534,7 +545,7 @@ West</source>
     </message>
     <message>
         <source>i&amp;n:</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;اہ:</translation>
     </message>
     <message>
         <source> Alarms </source>
@@ -658,37 +669,39 @@ West</source>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;نام:</translation>
     </message>
     <message>
         <source>Find a City</source>
-        <translation type="unfinished"></translation>
+        <translation>شہر تلاش کریں</translation>
     </message>
     <message>
         <source>F&amp;ind...</source>
-        <translation type="unfinished"></translation>
+        <translation>ت&amp;لاش...</translation>
     </message>
     <message>
         <source>&amp;Calendar:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;کیلنڈر:</translation>
     </message>
     <message>
         <source>None
 Umm al-Qura
 Tabular (civil)</source>
-        <translation type="unfinished"></translation>
+        <translation>کوئی نہیں
+ام القریٰ
+جدولی (سول)</translation>
     </message>
     <message>
         <source>&amp;Adjustment for local moon sighting (days):</source>
-        <translation type="unfinished"></translation>
+        <translation>مقامی رؤیتِ ہلال کے لیے کمی &amp;بیشی (دن):</translation>
     </message>
     <message>
         <source>Hijri date &amp;column in the month timetable</source>
-        <translation type="unfinished"></translation>
+        <translation>ماہانہ نظام الاوقات میں &amp;ہجری تاریخ کا کالم</translation>
     </message>
     <message>
         <source>Hijri Date</source>
-        <translation type="unfinished"></translation>
+        <translation>ہجری تاریخ</translation>
     </message>
 </context>
 <context>
@@ -715,7 +728,7 @@ Tabular (civil)</source>
     </message>
     <message>
         <source>No Help topic is associated with this item.</source>
-        <translation type="unfinished"></translation>
+        <translation>اس چیز کے لیے مدد کا کوئی موضوع موجود نہیں۔</translation>
     </message>
     <message>
         <source>Kestrivane computes the times of the five daily prayers for one place and reminds you of them. The main window shows today&apos;s date, your location and the six times: Fajr (dawn), Shurooq (sunrise), Zuhr (noon), &apos;Asr (afternoon), Maghrib (sunset) and &apos;Isha (night), and the next alarm. Two seconds after the start it hides in the notification area; click its icon to bring it back.</source>
@@ -1015,118 +1028,118 @@ Tabular (civil)</source>
     </message>
     <message>
         <source>&quot;Find...&quot; looks the city up by name in the world city database (GNOME&apos;s world locations, from the package libgweather-4-common) and fills in everything but the altitude; the line under the box says what it set and what to check.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;تلاش...&quot; دنیا کے شہروں کے ڈیٹابیس (GNOME کے عالمی مقامات، پیکیج libgweather-4-common سے) میں شہر کو نام سے تلاش کرتا ہے اور بلندی کے سوا سب کچھ بھر دیتا ہے؛ خانے کے نیچے کی سطر بتاتی ہے کہ اس نے کیا مقرر کیا اور کیا جانچنا ہے۔</translation>
     </message>
     <message>
         <source>Finds your city by name in the world city database (in any language it knows) and fills in the city, country, latitude, longitude, time zone and daylight saving from the city&apos;s time zone. The altitude stays as it is. A line under the box says what was set and what to check.</source>
-        <translation type="unfinished"></translation>
+        <translation>دنیا کے شہروں کے ڈیٹابیس میں (کسی بھی زبان میں جو وہ جانتا ہو) آپ کا شہر نام سے تلاش کرتا ہے اور شہر، ملک، عرض بلد، طول بلد، ٹائم زون، نیز شہر کے ٹائم زون سے ڈے لائٹ سیونگ ٹائم بھر دیتا ہے۔ بلندی جوں کی توں رہتی ہے۔ خانے کے نیچے ایک سطر بتاتی ہے کہ کیا مقرر کیا گیا اور کیا جانچنا ہے۔</translation>
     </message>
     <message>
         <source>Plays the file Azan.wav from the program&apos;s folder (~/.config/kestrivane with the launcher) when an azan alarm comes. Without that file, or when it cannot be played, the alarm plays a short chime instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>اذان کا الارم آنے پر پروگرام کے فولڈر (لانچر کے ساتھ ~/.config/kestrivane) سے فائل Azan.wav چلاتا ہے۔ یہ فائل نہ ہو، یا چلائی نہ جا سکے، تو الارم اس کی بجائے ایک مختصر گھنٹی بجاتا ہے۔</translation>
     </message>
     <message>
         <source>Type part of the city&apos;s name, in English or another language the city database knows; capitals and accents do not matter. The list below shows the matching cities, best matches first.</source>
-        <translation type="unfinished"></translation>
+        <translation>شہر کے نام کا کچھ حصہ لکھیں، انگریزی میں یا کسی اور زبان میں جو شہروں کا ڈیٹابیس جانتا ہو؛ بڑے چھوٹے حروف اور اعراب سے فرق نہیں پڑتا۔ نیچے کی فہرست ملتے جلتے شہر دکھاتی ہے، سب سے قریبی مطابقت والے پہلے۔</translation>
     </message>
     <message>
         <source>The cities whose name holds what you typed, with their country. Double-click one, or select it and press OK, to fill in Define Location with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>وہ شہر جن کے نام میں آپ کا لکھا ہوا حصہ موجود ہے، ان کے ملک کے ساتھ۔ &quot;مقام مقرر کریں&quot; کو اس سے بھرنے کے لیے کسی ایک پر ڈبل کلک کریں، یا اسے منتخب کر کے &quot;ٹھیک ہے&quot; دبائیں۔</translation>
     </message>
     <message>
         <source>Options menu: &quot;Preferences ...&quot; sets the clock and the way the times are computed ({0x20082}). &quot;Calculation Method...&quot; chooses the program&apos;s own arithmetic or the published rules of an authority ({0x2008f}). &quot;Location ...&quot; sets the place, its time zone and daylight saving time ({0x20086}). &quot;Alarms ...&quot; switches the azan alarms on and sets their times, the iqamah delay, the sound and the message recipients ({0x20089}). &quot;Hijri Date...&quot; shows the Hijri date beside today&apos;s date ({0x20090}). &quot;Month Timetable ...&quot; makes a printable table of one month.</source>
-        <translation type="unfinished"></translation>
+        <translation>اختیارات کا مینو: &quot;ترجیحات ...&quot; گھڑی اور اوقات کے حساب کا انداز مقرر کرتا ہے ({0x20082})۔ &quot;طریقۂ حساب...&quot; پروگرام کے اپنے حساب یا کسی ادارے کے شائع کردہ قواعد میں سے انتخاب کرتا ہے ({0x2008f})۔ &quot;مقام ...&quot; جگہ، اس کا ٹائم زون اور ڈے لائٹ سیونگ ٹائم مقرر کرتا ہے ({0x20086})۔ &quot;الارم ...&quot; اذان کے الارم آن کرتا ہے اور ان کے اوقات، اقامت میں وقفہ، آواز اور پیغام کے وصول کنندگان مقرر کرتا ہے ({0x20089})۔ &quot;ہجری تاریخ...&quot; آج کی تاریخ کے ساتھ ہجری تاریخ دکھاتا ہے ({0x20090})۔ &quot;ماہانہ نظام الاوقات ...&quot; ایک مہینے کا قابلِ پرنٹ جدول بناتا ہے۔</translation>
     </message>
     <message>
         <source>Your settings are kept in the file Prefs.dat in the program&apos;s working folder (the launcher uses ~/.config/kestrivane). It is written with the defaults (Islamabad) on the first start and saved after every change; copy it to keep your settings. A calculation method, alarms that follow their prayer and the Hijri date&apos;s settings are kept beside it in Kestrivane.ini. The alarm sound is the file Azan.wav in the same folder; it is not shipped, so put a wave file of your choice there under that name (PCM, 8 or 16 bits). Without it the alarm plays a short chime of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>آپ کی ترتیبات پروگرام کے ورکنگ فولڈر میں فائل Prefs.dat میں رکھی جاتی ہیں (لانچر ~/.config/kestrivane استعمال کرتا ہے)۔ پہلی بار شروع ہونے پر یہ طے شدہ ترتیبات (اسلام آباد) کے ساتھ لکھی جاتی ہے اور ہر تبدیلی کے بعد محفوظ کی جاتی ہے؛ اپنی ترتیبات سنبھالنے کے لیے اس کی نقل بنا لیں۔ طریقۂ حساب، وہ الارم جو اپنی نماز کے ساتھ چلتے ہیں اور ہجری تاریخ کی ترتیبات اسی کے ساتھ Kestrivane.ini میں رکھی جاتی ہیں۔ الارم کی آواز اسی فولڈر میں فائل Azan.wav ہے؛ یہ پروگرام کے ساتھ نہیں آتی، اس لیے اپنی پسند کی کوئی wave فائل اسی نام سے وہاں رکھ دیں (PCM، 8 یا 16 بٹ)۔ اس کے بغیر الارم اپنی ایک مختصر گھنٹی بجاتا ہے۔</translation>
     </message>
     <message>
         <source>Hijri Date</source>
-        <translation type="unfinished"></translation>
+        <translation>ہجری تاریخ</translation>
     </message>
     <message>
         <source>Calendar: None shows no Hijri date. Umm al-Qura is the calendar of Saudi Arabia, computed in advance from the moon&apos;s conjunction and the time of moonset at Makkah. Tabular (civil) is the arithmetic calendar: months of 30 and 29 days in turn, with 11 leap years in every 30.</source>
-        <translation type="unfinished"></translation>
+        <translation>کیلنڈر: &quot;کوئی نہیں&quot; کوئی ہجری تاریخ نہیں دکھاتا۔ &quot;ام القریٰ&quot; سعودی عرب کا کیلنڈر ہے، جس کا حساب چاند کے اقتران اور مکہ مکرمہ میں غروبِ قمر کے وقت سے پہلے ہی لگا لیا جاتا ہے۔ &quot;جدولی (سول)&quot; حسابی کیلنڈر ہے: باری باری 30 اور 29 دن کے مہینے، اور ہر 30 سال میں 11 کبیسہ سال۔</translation>
     </message>
     <message>
         <source>Adjustment: where the month begins with the crescent seen locally, the date may be a day or two away from the calendar&apos;s. Move it by -2 to +2 days to match your mosque&apos;s announcement.</source>
-        <translation type="unfinished"></translation>
+        <translation>کمی بیشی: جہاں مہینہ مقامی طور پر چاند دیکھ کر شروع ہوتا ہے، وہاں تاریخ کیلنڈر کی تاریخ سے ایک یا دو دن مختلف ہو سکتی ہے۔ اپنی مسجد کے اعلان سے ملانے کے لیے اسے -2 سے +2 دن تک آگے پیچھے کریں۔</translation>
     </message>
     <message>
         <source>With &quot;Hijri date column in the month timetable&quot; ticked, Options &gt; Month Timetable shows each day&apos;s Hijri date after its times. The main window&apos;s date line gives the Hijri date after the Gregorian date, and &quot;Today&quot; here shows what it will be.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;ماہانہ نظام الاوقات میں ہجری تاریخ کا کالم&quot; پر نشان لگا ہو تو اختیارات &gt; ماہانہ نظام الاوقات ہر دن کے اوقات کے بعد اس کی ہجری تاریخ دکھاتا ہے۔ مرکزی ونڈو کی تاریخ والی سطر عیسوی تاریخ کے بعد ہجری تاریخ دیتی ہے، اور یہاں &quot;آج&quot; دکھاتا ہے کہ وہ کیا ہوگی۔</translation>
     </message>
     <message>
         <source>OK saves the choice; Cancel keeps the old one.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;ٹھیک ہے&quot; انتخاب محفوظ کرتا ہے؛ &quot;منسوخ کریں&quot; پرانا انتخاب برقرار رکھتا ہے۔</translation>
     </message>
     <message>
         <source>The calendar of the Hijri date: None, Umm al-Qura (Saudi Arabia&apos;s), or the tabular (civil) arithmetic calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>ہجری تاریخ کا کیلنڈر: کوئی نہیں، ام القریٰ (سعودی عرب کا)، یا جدولی (سول) حسابی کیلنڈر۔</translation>
     </message>
     <message>
         <source>Moves the Hijri date by up to two days either way, to follow a local sighting of the new moon.</source>
-        <translation type="unfinished"></translation>
+        <translation>نئے چاند کی مقامی رؤیت کے مطابق ہجری تاریخ کو دو دن تک آگے یا پیچھے کرتا ہے۔</translation>
     </message>
     <message>
         <source>Adds a column with each day&apos;s Hijri date to the month timetable and its printed page.</source>
-        <translation type="unfinished"></translation>
+        <translation>ماہانہ نظام الاوقات اور اس کے چھپے ہوئے صفحے میں ہر دن کی ہجری تاریخ کا ایک کالم شامل کرتا ہے۔</translation>
     </message>
     <message>
         <source>Today&apos;s Hijri date by the calendar and adjustment chosen above.</source>
-        <translation type="unfinished"></translation>
+        <translation>اوپر منتخب کیے گئے کیلنڈر اور کمی بیشی کے مطابق آج کی ہجری تاریخ۔</translation>
     </message>
 </context>
 <context>
     <name>Hijri</name>
     <message>
         <source>Muharram</source>
-        <translation type="unfinished"></translation>
+        <translation>محرم</translation>
     </message>
     <message>
         <source>Safar</source>
-        <translation type="unfinished"></translation>
+        <translation>صفر</translation>
     </message>
     <message>
         <source>Rabi&apos; al-Awwal</source>
-        <translation type="unfinished"></translation>
+        <translation>ربیع الاول</translation>
     </message>
     <message>
         <source>Rabi&apos; al-Thani</source>
-        <translation type="unfinished"></translation>
+        <translation>ربیع الثانی</translation>
     </message>
     <message>
         <source>Jumada al-Ula</source>
-        <translation type="unfinished"></translation>
+        <translation>جمادی الاول</translation>
     </message>
     <message>
         <source>Jumada al-Akhirah</source>
-        <translation type="unfinished"></translation>
+        <translation>جمادی الثانی</translation>
     </message>
     <message>
         <source>Rajab</source>
-        <translation type="unfinished"></translation>
+        <translation>رجب</translation>
     </message>
     <message>
         <source>Sha&apos;ban</source>
-        <translation type="unfinished"></translation>
+        <translation>شعبان</translation>
     </message>
     <message>
         <source>Ramadan</source>
-        <translation type="unfinished"></translation>
+        <translation>رمضان</translation>
     </message>
     <message>
         <source>Shawwal</source>
-        <translation type="unfinished"></translation>
+        <translation>شوال</translation>
     </message>
     <message>
         <source>Dhu al-Qi&apos;dah</source>
-        <translation type="unfinished"></translation>
+        <translation>ذوالقعدہ</translation>
     </message>
     <message>
         <source>Dhu al-Hijjah</source>
-        <translation type="unfinished"></translation>
+        <translation>ذوالحجہ</translation>
     </message>
 </context>
 <context>
@@ -1181,38 +1194,42 @@ Tabular (civil)</source>
     </message>
     <message>
         <source>&amp;Hijri Date...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ہجری تاریخ...</translation>
     </message>
 </context>
 <context>
     <name>Message</name>
     <message>
         <source>Created default locations file</source>
-        <translation type="unfinished"></translation>
+        <translation>مقامات کی طے شدہ فائل بنا دی گئی</translation>
     </message>
     <message>
         <source>WARNING: Alarms will no longer play after exiting.
 
 Do you really wish to quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>انتباہ: خارج ہونے کے بعد الارم نہیں بجیں گے۔
+
+کیا آپ واقعی خارج ہونا چاہتے ہیں؟</translation>
     </message>
     <message>
         <source>This recipient is already in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>یہ وصول کنندہ پہلے سے فہرست میں موجود ہے۔</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>براہِ کرم پورا عدد درج کریں۔</translation>
     </message>
     <message>
         <source>Please enter a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>براہِ کرم عدد درج کریں۔</translation>
     </message>
     <message>
         <source>Cannot print.
 
 Printer device context not avaiable.</source>
-        <translation type="unfinished"></translation>
+        <translation>پرنٹ نہیں ہو سکا۔
+
+پرنٹر دستیاب نہیں ہے۔</translation>
     </message>
     <message>
         <source>Could not change the start at login:
