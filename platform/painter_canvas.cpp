@@ -49,6 +49,9 @@ CPainterCanvas::CPainterCanvas(QPainter& painter, const QFont& deviceFont)
   m_painter.setFont(m_deviceFont);
   m_painter.setPen(QPen(Qt::black, 0));
   m_painter.setBrush(Qt::NoBrush);
+  // Each text runs in its own direction: an Arabic title right to left, a
+  // row of digits left to right whatever the desktop's language.
+  m_painter.setLayoutDirection(Qt::LayoutDirectionAuto);
 }
 
 CanvasFont CPainterCanvas::SelectFont(const CanvasFont& font) {
