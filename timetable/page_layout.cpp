@@ -34,9 +34,13 @@ CanvasPen RulePen() { return {PenStyle::kSolid, 4}; }
 CanvasPen CirclePen() { return {PenStyle::kSolid, 8}; }
 CanvasPen CrossHairPen() { return {PenStyle::kDotted, 1}; }
 
-std::string QiblahCaption(double qiblah, const TranslateText& translate) {
-  return FillPlaceholders(Shown(translate, kCaption),
-                          {std::to_string(TruncateToInt32(RadToDeg(qiblah) + 0.5)) + kDegrees});
+std::string QiblahCaption(double qiblah, const TranslateText& translate, bool rightToLeft) {
+  std::string degrees = std::to_string(TruncateToInt32(RadToDeg(qiblah) + 0.5)) + kDegrees;
+  if (rightToLeft) {
+    const std::string mark(kLeftToRightMark);
+    degrees = mark + degrees + mark;
+  }
+  return FillPlaceholders(Shown(translate, kCaption), {degrees});
 }
 
 PageMarks FindPageMarks(const std::string& text) {
@@ -150,14 +154,14 @@ void DrawTimetablePage(Canvas& canvas, const std::string& text, double qiblah,
   canvas.LineTo(boxRight, ruleY);
 
   canvas.SelectFont(CompassFont());
-  DrawQiblahCompass(canvas, compass, 3 * h, qiblah, translate);
+  DrawQiblahCompass(canvas, compass, 3 * h, qiblah, translate, marks.rightToLeft);
 
   canvas.SelectFont(defaultFont);
   canvas.SelectPen(defaultPen);
 }
 
 void DrawQiblahCompass(Canvas& canvas, const CompassSquare& square, int32_t r, double qiblah,
-                       const TranslateText& translate) {
+                       const TranslateText& translate, bool rightToLeft) {
   const int32_t cx = square.left + r;
   const int32_t cy = square.top + r;
 
@@ -189,7 +193,7 @@ void DrawQiblahCompass(Canvas& canvas, const CompassSquare& square, int32_t r, d
   canvas.LineTo(cx + TruncateToInt32(r * std::sin(qiblah)),
                 cy - TruncateToInt32(r * std::cos(qiblah)));
 
-  canvas.TextOut(square.left, square.bottom + 20, QiblahCaption(qiblah, translate));
+  canvas.TextOut(square.left, square.bottom + 20, QiblahCaption(qiblah, translate, rightToLeft));
 }
 
 }  // namespace kestrivane

@@ -67,9 +67,11 @@ void DrawTimetablePage(Canvas& canvas, const std::string& text, double qiblah,
 // and caption. The pen current on entry is used for the ticks and the
 // Qiblah line and is current again on return.
 void DrawQiblahCompass(Canvas& canvas, const CompassSquare& square, int32_t r, double qiblah,
-                       const TranslateText& translate = {});
+                       const TranslateText& translate = {}, bool rightToLeft = false);
 
-// "Qiblah direction: 256°": whole degrees rounded half up, in UTF-8.
-std::string QiblahCaption(double qiblah, const TranslateText& translate = {});
+// "Qiblah direction: 256°": whole degrees rounded half up, in UTF-8. In a
+// right-to-left caption the degrees keep their sign on the right.
+std::string QiblahCaption(double qiblah, const TranslateText& translate = {},
+                          bool rightToLeft = false);
 
 }  // namespace kestrivane

@@ -13,6 +13,7 @@
 #include "platform/dialog_builder.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
+#include "platform/painter_canvas.h"
 #include "resources/dialog_template.h"
 #include "resources/menu_template.h"
 #include "timetable/timetable_print.h"
@@ -58,6 +59,7 @@ QFont CTimetableDlg::TimetableFont() {
   font.setFixedPitch(true);
   font.setPointSize(8);
   font.setWeight(QFont::Normal);
+  AddArabicScriptFace(font);
   return font;
 }
 

@@ -159,7 +159,11 @@ std::string FormatTimetableText(const std::string& city, int16_t year, int16_t m
            std::to_string(date.year);
   };
 
-  std::string text = FillPlaceholders(shown(kContext, kTitle), {city}) + "\r\n\r\n " +
+  // Every line but the table's opens right to left in such a language, even
+  // where its first word is a Latin name.
+  const std::string opening = language.rightToLeft ? kRightToLeftMark : "";
+  std::string text = opening + FillPlaceholders(shown(kContext, kTitle), {city}) + "\r\n\r\n " +
+                     opening +
                      FillPlaceholders(shown(kContext, kMonthOfYear),
                                       {shown("Date", MonthName(month)), std::to_string(year)});
   if (!hijriDays.empty()) {
@@ -189,9 +193,9 @@ std::string FormatTimetableText(const std::string& city, int16_t year, int16_t m
     }
     text += "\r\n" + row;
   }
-  text += kFooterBreak + shown(kContext, kGenerated);
+  text += kFooterBreak + opening + shown(kContext, kGenerated);
   if (!method.empty()) text += FillPlaceholders(shown(kContext, kFooterMethod), {method});
-  text += "\r\n* " + shown(kContext, kAddressLabel) + ": " + kProjectHomePage;
+  text += "\r\n* " + opening + shown(kContext, kAddressLabel) + ": " + kProjectHomePage;
   return text;
 }
 

@@ -51,14 +51,17 @@ std::vector<TimetableDay> ComputeMonth(const CLocation& location, const CPrefere
 // begins its column titles with a left-to-right mark and ends each heading
 // with one, so that no view runs the headings together backwards; the page
 // reads that first mark as its cue to end its other lines on the right.
+// Those lines open with a right-to-left mark, so that a view and the page
+// read them right to left even when they begin with a Latin name.
 struct TimetableLanguage {
   TranslateText translate;
   std::function<std::size_t(const std::string& heading)> cells;
   bool rightToLeft = false;
 };
 
-// The mark, U+200E in UTF-8.
+// The marks, U+200E and U+200F in UTF-8.
 inline constexpr const char* kLeftToRightMark = "\xE2\x80\x8E";
+inline constexpr const char* kRightToLeftMark = "\xE2\x80\x8F";
 
 // Header, rows and footer; no line break after the footer. A month outside
 // 1..12 gives "". A time outside its date shows its clock time with the
