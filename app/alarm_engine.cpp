@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "app/shown_text.h"
 #include "app/time_format.h"
 #include "calc/calendar.h"
 #include "platform/mailslot.h"
 #include "platform/messenger_message.h"
+#include "resources/shown_text.h"
 #include "resources/string_table.h"
 #include "resources/translate_noop.h"
 #include "settings/day_times.h"

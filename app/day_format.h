@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/alarm_host.h"
-#include "app/shown_text.h"
+#include "resources/shown_text.h"
 
 namespace kestrivane {
 

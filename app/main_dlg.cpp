@@ -650,7 +650,8 @@ void CMainDlg::OnMonthTimetable() {
   const CLocation& location = m_pSettings->m_location;
   timetableDlg.m_strTimetable = BuildTimetableText(
       location, m_pSettings->m_preferences, MethodInUse(), static_cast<int16_t>(monthDlg.m_nYear),
-      static_cast<int16_t>(monthDlg.m_nMonth + 1), m_pSettings->m_extra.hijri);
+      static_cast<int16_t>(monthDlg.m_nMonth + 1), m_pSettings->m_extra.hijri,
+      CTimetableDlg::ShownLanguage());
   timetableDlg.m_dQiblah =
       QiblahDirection(location.GetLatitudeRadians(), location.GetLongitudeRadians());
   timetableDlg.DoModal();

@@ -1,5 +1,6 @@
 #include "platform/painter_canvas.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
@@ -24,11 +25,19 @@ QFont::StyleHint HintFor(const std::string& face) {
 
 }  // namespace
 
+void AddArabicScriptFace(QFont& font) {
+  // The face fontconfig finds for the name comes first: the name itself
+  // (Courier) may only be an alias. The package suggests the second; without
+  // it fontconfig falls back as before.
+  font.setFamilies({QFontInfo(font).family(), QStringLiteral("Noto Naskh Arabic")});
+}
+
 QFont PrinterDefaultFont() {
   QFont font(QStringLiteral("Courier"));
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);
   font.setPointSize(12);
+  AddArabicScriptFace(font);
   return font;
 }
 
@@ -41,6 +50,7 @@ QFont CanvasQFont(const CanvasFont& font, const QPaintDevice* device) {
                                     : static_cast<QFont::Weight>(std::min(font.weight, 1000)));
   result.setItalic(font.italic);
   result.setUnderline(font.underline);
+  AddArabicScriptFace(result);
   return result;
 }
 
@@ -49,6 +59,9 @@ CPainterCanvas::CPainterCanvas(QPainter& painter, const QFont& deviceFont)
   m_painter.setFont(m_deviceFont);
   m_painter.setPen(QPen(Qt::black, 0));
   m_painter.setBrush(Qt::NoBrush);
+  // Each text runs in its own direction: an Arabic title right to left, a
+  // row of digits left to right whatever the desktop's language.
+  m_painter.setLayoutDirection(Qt::LayoutDirectionAuto);
 }
 
 CanvasFont CPainterCanvas::SelectFont(const CanvasFont& font) {

@@ -18,6 +18,10 @@ namespace kestrivane {
 // columns are aligned with blanks, so it has to be fixed-pitch.
 QFont PrinterDefaultFont();
 
+// `font` with a face for Arabic and Urdu letters after its own, so that a
+// word the face lacks is drawn whole from one face and stays joined.
+void AddArabicScriptFace(QFont& font);
+
 // The Qt font for a canvas font on `device`: the height is the character
 // height (em) in device pixels; an unknown family is left to fontconfig.
 QFont CanvasQFont(const CanvasFont& font, const QPaintDevice* device);

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "calc/conversions.h"
+#include "resources/translate_noop.h"
 
 namespace kestrivane {
 
@@ -13,21 +13,14 @@ namespace {
 constexpr int32_t kOriginX = 500;
 constexpr int32_t kOriginY = 300;
 
-// The caption's format writes the degree sign as one byte of the printer's
-// code page (Windows Latin-1, where it is 0xB0 as in ISO Latin-1); the
-// canvas takes UTF-8.
-std::string Latin1ToUtf8(const std::string& bytes) {
-  std::string out;
-  for (const char c : bytes) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b < 0x80) {
-      out += c;
-    } else {
-      out += static_cast<char>(0xC0 | (b >> 6));
-      out += static_cast<char>(0x80 | (b & 0x3F));
-    }
-  }
-  return out;
+constexpr const char* kContext = "Timetable";
+constexpr const char* kCaption = KV_TRANSLATE_NOOP("Timetable", "Qiblah direction: %1");
+constexpr const char* kNorth = KV_TRANSLATE_NOOP("Timetable", "N");
+constexpr const char* kDegrees = "\xC2\xB0";
+constexpr std::string_view kLeftToRightMark = "\xE2\x80\x8E";
+
+std::string Shown(const TranslateText& translate, const char* text) {
+  return translate ? translate(kContext, text) : std::string(text);
 }
 
 }  // namespace
@@ -41,11 +34,13 @@ CanvasPen RulePen() { return {PenStyle::kSolid, 4}; }
 CanvasPen CirclePen() { return {PenStyle::kSolid, 8}; }
 CanvasPen CrossHairPen() { return {PenStyle::kDotted, 1}; }
 
-std::string QiblahCaption(double qiblah) {
-  char caption[64];
-  std::snprintf(caption, sizeof caption, "Qiblah direction: %d%c",
-                TruncateToInt32(RadToDeg(qiblah) + 0.5), static_cast<char>(0xB0));
-  return Latin1ToUtf8(caption);
+std::string QiblahCaption(double qiblah, const TranslateText& translate, bool rightToLeft) {
+  std::string degrees = std::to_string(TruncateToInt32(RadToDeg(qiblah) + 0.5)) + kDegrees;
+  if (rightToLeft) {
+    const std::string mark(kLeftToRightMark);
+    degrees = mark + degrees + mark;
+  }
+  return FillPlaceholders(Shown(translate, kCaption), {degrees});
 }
 
 PageMarks FindPageMarks(const std::string& text) {
@@ -71,22 +66,22 @@ PageMarks FindPageMarks(const std::string& text) {
     while (at > 0 && !lines[at - 1].empty()) --at;
     if (at >= 2) {
       marks.columnTitles = at - 2;
-      const std::size_t day = lines[marks.columnTitles].find("Day");
-      marks.dayColumn = day == std::string::npos ? 0 : day;
+      marks.dayColumn = std::min(lines[at].find_first_not_of(' '), lines[at].size());
+      marks.rightToLeft = lines[marks.columnTitles].starts_with(kLeftToRightMark);
     }
   }
 
   const std::size_t asterisk = last.find('*');
   const std::size_t labelStart = asterisk == std::string::npos ? 0 : asterisk + 1;
-  const std::size_t url = last.find("URL:", labelStart);
-  const std::size_t labelEnd =
-      url == std::string::npos ? last.size() : std::min(url + 5, last.size());
+  const std::size_t colon = last.find(": ", labelStart);
+  const std::size_t labelEnd = colon == std::string::npos ? last.size() : colon + 2;
   marks.label = last.substr(labelStart, labelEnd - labelStart);
   marks.address = last.substr(labelEnd);
   return marks;
 }
 
-void DrawTimetablePage(Canvas& canvas, const std::string& text, double qiblah) {
+void DrawTimetablePage(Canvas& canvas, const std::string& text, double qiblah,
+                       const TranslateText& translate) {
   const PageMarks marks = FindPageMarks(text);
   canvas.SetPageOrigin(kOriginX, kOriginY);
   const TextExtent my = canvas.MeasureText("My");
@@ -95,6 +90,18 @@ void DrawTimetablePage(Canvas& canvas, const std::string& text, double qiblah) {
   const CanvasFont defaultFont = canvas.SelectFont(TitleFont());
 
   int32_t boxTop = 0, boxLeft = 0, boxRight = 0, boxBottom = 0, ruleY = 0;
+  if (marks.rightToLeft) {
+    // The title lines end at the box's right side: measured before them.
+    canvas.SelectFont(defaultFont);
+    boxRight = canvas.MeasureText(marks.lines[marks.columnTitles]).cx + w;
+    canvas.SelectFont(TitleFont());
+  }
+  // Where a line begins: the table's at the left, the others of a
+  // right-to-left page where they end at the box's right side.
+  const auto lineStart = [&](std::size_t i, const std::string& line) {
+    const bool table = i >= marks.columnTitles && i < marks.footer;
+    return marks.rightToLeft && !table ? boxRight - canvas.MeasureText(line).cx : 0;
+  };
   CompassSquare compass;
   int32_t y = 0;
   for (std::size_t i = 0; i < marks.lines.size(); ++i, y += h) {
@@ -102,13 +109,13 @@ void DrawTimetablePage(Canvas& canvas, const std::string& text, double qiblah) {
     if (i == marks.columnTitles) {
       canvas.SelectFont(defaultFont);
       boxTop = y - h / 2;
-      boxLeft = canvas.MeasureText(line.substr(0, marks.dayColumn)).cx - w / 2;
+      boxLeft = canvas.MeasureText(std::string(marks.dayColumn, ' ')).cx - w / 2;
       boxRight = canvas.MeasureText(line).cx + w;
       ruleY = y + h + h / 2;
     }
     if (i == marks.footer) {
       boxBottom = y - 2 * h + 15;
-      compass.left = boxRight - 6 * h;
+      compass.left = marks.rightToLeft ? boxLeft : boxRight - 6 * h;
       compass.top = boxBottom + h + h / 2;
       compass.right = compass.left + 6 * h + 1;
       compass.bottom = compass.top + 6 * h + 1;
@@ -116,20 +123,23 @@ void DrawTimetablePage(Canvas& canvas, const std::string& text, double qiblah) {
       line.erase(0, 1);
     }
     if (!line.empty()) {
-      canvas.TextOut(0, y, line);
+      canvas.TextOut(lineStart(i, line), y, line);
     }
   }
 
-  // The last line: " URL: " and the underlined address.
+  // The last line: " URL: " and the underlined address after it, to its
+  // left on a right-to-left page.
   y += h / 2;
-  int32_t labelWidth = 0;
+  const int32_t labelWidth = canvas.MeasureText(marks.label).cx;
+  const int32_t labelLeft = marks.rightToLeft ? boxRight - labelWidth : 0;
   if (!marks.label.empty()) {
-    canvas.TextOut(0, y, marks.label);
-    labelWidth = canvas.MeasureText(marks.label).cx;
+    canvas.TextOut(labelLeft, y, marks.label);
   }
   canvas.SelectFont(AddressFont());
   if (!marks.address.empty()) {
-    canvas.TextOut(labelWidth, y - 2, marks.address);
+    canvas.TextOut(
+        marks.rightToLeft ? labelLeft - canvas.MeasureText(marks.address).cx : labelWidth, y - 2,
+        marks.address);
   }
 
   const CanvasPen defaultPen = canvas.SelectPen(BoxPen());
@@ -144,13 +154,14 @@ void DrawTimetablePage(Canvas& canvas, const std::string& text, double qiblah) {
   canvas.LineTo(boxRight, ruleY);
 
   canvas.SelectFont(CompassFont());
-  DrawQiblahCompass(canvas, compass, 3 * h, qiblah);
+  DrawQiblahCompass(canvas, compass, 3 * h, qiblah, translate, marks.rightToLeft);
 
   canvas.SelectFont(defaultFont);
   canvas.SelectPen(defaultPen);
 }
 
-void DrawQiblahCompass(Canvas& canvas, const CompassSquare& square, int32_t r, double qiblah) {
+void DrawQiblahCompass(Canvas& canvas, const CompassSquare& square, int32_t r, double qiblah,
+                       const TranslateText& translate, bool rightToLeft) {
   const int32_t cx = square.left + r;
   const int32_t cy = square.top + r;
 
@@ -173,15 +184,16 @@ void DrawQiblahCompass(Canvas& canvas, const CompassSquare& square, int32_t r, d
   canvas.MoveTo(square.left, cy);
   canvas.LineTo(square.left + 20, cy);
 
-  const TextExtent n = canvas.MeasureText("N");
-  canvas.TextOut(cx - n.cx / 2, square.top - n.cy - n.cy / 4, "N");
+  const std::string north = Shown(translate, kNorth);
+  const TextExtent n = canvas.MeasureText(north);
+  canvas.TextOut(cx - n.cx / 2, square.top - n.cy - n.cy / 4, north);
 
   // North up, east to the right; y grows downwards.
   canvas.MoveTo(cx, cy);
   canvas.LineTo(cx + TruncateToInt32(r * std::sin(qiblah)),
                 cy - TruncateToInt32(r * std::cos(qiblah)));
 
-  canvas.TextOut(square.left, square.bottom + 20, QiblahCaption(qiblah));
+  canvas.TextOut(square.left, square.bottom + 20, QiblahCaption(qiblah, translate, rightToLeft));
 }
 
 }  // namespace kestrivane

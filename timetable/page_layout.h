@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/shown_text.h"
 #include "timetable/canvas.h"
 
 namespace kestrivane {
@@ -32,10 +33,13 @@ struct PageMarks {
   // from the footer up, past the blank lines and the rows, so that nothing
   // in the title (a city's name) can be taken for it.
   std::size_t columnTitles = kNone;
-  std::size_t dayColumn = 0;   // where "Day" begins in the column titles
+  std::size_t dayColumn = 0;   // the blanks before the first row's day
   std::size_t footer = kNone;  // the last line that begins with '*'; it closes the box
+  // The column titles begin with a left-to-right mark: the words are of a
+  // right-to-left language, and the title and footer lines end on the right.
+  bool rightToLeft = false;
   // The last line, after the last line break: its label from after the
-  // asterisk to the blank after "URL:", and the web address after that.
+  // asterisk through the first ": ", and the web address after that.
   std::string label;
   std::string address;
 };
@@ -53,15 +57,21 @@ struct CompassSquare {
 // them) with the compass for `qiblah` (radians clockwise from north), at the
 // places FindPageMarks finds. The page origin moves to (500, 300); the font
 // and pen current on entry are current again on return. Text without the
-// column titles, a footer or a "URL:" still draws without harm.
-void DrawTimetablePage(Canvas& canvas, const std::string& text, double qiblah);
+// column titles, a footer or an address still draws without harm. A
+// right-to-left page has its compass on the left. `translate` gives the
+// compass's words in the user's language.
+void DrawTimetablePage(Canvas& canvas, const std::string& text, double qiblah,
+                       const TranslateText& translate = {});
 
 // The compass in `square`, radius r, with the current font for its letter
 // and caption. The pen current on entry is used for the ticks and the
 // Qiblah line and is current again on return.
-void DrawQiblahCompass(Canvas& canvas, const CompassSquare& square, int32_t r, double qiblah);
+void DrawQiblahCompass(Canvas& canvas, const CompassSquare& square, int32_t r, double qiblah,
+                       const TranslateText& translate = {}, bool rightToLeft = false);
 
-// "Qiblah direction: 256°": whole degrees rounded half up, in UTF-8.
-std::string QiblahCaption(double qiblah);
+// "Qiblah direction: 256°": whole degrees rounded half up, in UTF-8. In a
+// right-to-left caption the degrees keep their sign on the right.
+std::string QiblahCaption(double qiblah, const TranslateText& translate = {},
+                          bool rightToLeft = false);
 
 }  // namespace kestrivane

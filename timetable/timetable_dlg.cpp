@@ -1,13 +1,19 @@
 #include "timetable/timetable_dlg.h"
 
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTextDocument>
+#include <cmath>
 
 #include "platform/dialog_builder.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
+#include "platform/painter_canvas.h"
 #include "resources/dialog_template.h"
 #include "resources/menu_template.h"
 #include "timetable/timetable_print.h"
@@ -53,13 +59,39 @@ QFont CTimetableDlg::TimetableFont() {
   font.setFixedPitch(true);
   font.setPointSize(8);
   font.setWeight(QFont::Normal);
+  AddArabicScriptFace(font);
   return font;
+}
+
+TimetableLanguage CTimetableDlg::ShownLanguage() {
+  TimetableLanguage language;
+  language.translate = [](const char* context, const char* text) {
+    return QCoreApplication::translate(context, text).toStdString();
+  };
+  // Arabic letters come from another font than the fixed-pitch one.
+  const QFontMetricsF metrics(TimetableFont());
+  language.cells = [metrics](const std::string& heading) {
+    return static_cast<std::size_t>(
+        std::lround(metrics.horizontalAdvance(QString::fromStdString(heading)) /
+                    metrics.horizontalAdvance(QLatin1Char(' '))));
+  };
+  language.rightToLeft = QGuiApplication::layoutDirection() == Qt::RightToLeft;
+  return language;
 }
 
 bool CTimetableDlg::OnInitDialog() {
   DoDataExchange(false);
   m_font = TimetableFont();
-  if (m_editTimetable != nullptr) m_editTimetable->setFont(m_font);
+  if (m_editTimetable != nullptr) {
+    m_editTimetable->setFont(m_font);
+    // The columns stay left to right in any language; each line takes the
+    // direction of its own words, so that an Arabic title reads from the
+    // right and a row of digits is never reordered.
+    m_editTimetable->setLayoutDirection(Qt::LeftToRight);
+    QTextOption option = m_editTimetable->document()->defaultTextOption();
+    option.setTextDirection(Qt::LayoutDirectionAuto);
+    m_editTimetable->document()->setDefaultTextOption(option);
+  }
   return true;
 }
 

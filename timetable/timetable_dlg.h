@@ -8,6 +8,7 @@
 
 #include "resources/resource_ids.h"
 #include "resources/translate_noop.h"
+#include "timetable/timetable_text.h"
 
 class QPlainTextEdit;
 class QPrinter;
@@ -34,6 +35,9 @@ class CTimetableDlg : public QDialog {
 
   // The font the text view shows, for as long as the dialog lives.
   static QFont TimetableFont();
+  // The table's words in the user's language, its headings measured in
+  // TimetableFont's cells.
+  static TimetableLanguage ShownLanguage();
 
   // Members, in the order the window uses them.
   QFont m_font;

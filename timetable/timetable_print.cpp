@@ -44,7 +44,9 @@ bool PaintTimetablePage(QPaintDevice& device, const std::string& text, double qi
   QPainter painter;
   if (!painter.begin(&device)) return false;
   CPainterCanvas canvas(painter);
-  DrawTimetablePage(canvas, text, qiblah);
+  DrawTimetablePage(canvas, text, qiblah, [](const char* context, const char* source) {
+    return QCoreApplication::translate(context, source).toStdString();
+  });
   return painter.end();
 }
 

@@ -3,11 +3,13 @@
 // separated by CR LF. Times are always on the 24-hour clock.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "calc/calculation_method.h"
 #include "calc/prayer_times.h"
+#include "resources/shown_text.h"
 #include "settings/extra_settings.h"
 #include "settings/location.h"
 #include "settings/preferences.h"
@@ -42,26 +44,49 @@ std::vector<TimetableDay> ComputeMonth(const CLocation& location, const CPrefere
 std::vector<TimetableDay> ComputeMonth(const CLocation& location, const CPreferences& preferences,
                                        int16_t year, int16_t month);
 
+// The language the table speaks. Without `translate` its words are English;
+// without `cells` a heading takes one cell of the fixed-pitch font per
+// character, which a script drawn from another font does not. A
+// right-to-left table keeps its columns in order (the rows are digits) and
+// begins its column titles with a left-to-right mark and ends each heading
+// with one, so that no view runs the headings together backwards; the page
+// reads that first mark as its cue to end its other lines on the right.
+// Those lines open with a right-to-left mark, so that a view and the page
+// read them right to left even when they begin with a Latin name.
+struct TimetableLanguage {
+  TranslateText translate;
+  std::function<std::size_t(const std::string& heading)> cells;
+  bool rightToLeft = false;
+};
+
+// The marks, U+200E and U+200F in UTF-8.
+inline constexpr const char* kLeftToRightMark = "\xE2\x80\x8E";
+inline constexpr const char* kRightToLeftMark = "\xE2\x80\x8F";
+
 // Header, rows and footer; no line break after the footer. A month outside
 // 1..12 gives "". A time outside its date shows its clock time with the
 // day's mark right after it, in the blanks before the next column. The
 // footer names `method` when it is not empty. With a calendar and its
 // column chosen, each row ends in its Hijri day and the month's title line
 // names the first and last Hijri dates; else the text is as it always was.
+// Each heading is centred over its column's values.
 std::string FormatTimetableText(const std::string& city, int16_t year, int16_t month,
                                 const std::vector<TimetableDay>& days,
-                                const std::string& method = {}, const HijriSettings& hijri = {});
+                                const std::string& method = {}, const HijriSettings& hijri = {},
+                                const TimetableLanguage& language = {});
 
 // The footer's name of the method: "" for the plain classic arithmetic, so
 // its timetable stays as it always was; " (adjusted)" after the name when
 // the user's adjustments move a time.
-std::string MethodNote(const CalculationMethod& method, const CPreferences& preferences);
+std::string MethodNote(const CalculationMethod& method, const CPreferences& preferences,
+                       const TranslateText& translate = {});
 
 // ComputeMonth and FormatTimetableText for the location's city, as UTF-8
 // text (settings/stored_text.h) like the rest of the page.
 std::string BuildTimetableText(const CLocation& location, const CPreferences& preferences,
                                const CalculationMethod& method, int16_t year, int16_t month,
-                               const HijriSettings& hijri = {});
+                               const HijriSettings& hijri = {},
+                               const TimetableLanguage& language = {});
 std::string BuildTimetableText(const CLocation& location, const CPreferences& preferences,
                                int16_t year, int16_t month);
 

@@ -6,10 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "calc/conversions.h"
+#include "resources/project_info.h"
+#include "settings/day_times.h"
 #include "timetable/timetable_text.h"
 
 namespace kestrivane {
@@ -128,6 +131,59 @@ TEST(TimetablePage, EveryPartFallsWhereTheTextPutsIt) {
       "Arial60b Qiblah direction: 256\xC2\xB0 2470 4486", "font Device90", "pen 3"};
   // clang-format on
   EXPECT_EQ(canvas.log, expected);
+}
+
+// Every word "العصر", two cells wide: the page still finds its marks, each
+// heading is centred over its column's values (the Hijri day right-aligned
+// in five), and the title ends on the box's right, the compass on its left.
+TEST(TimetablePage, ARightToLeftLanguage) {
+  const std::string word = "العصر", lrm = "\u200E";
+  const TimetableLanguage arabic{[&](const char*, const char*) { return word; },
+                                 [](const std::string& heading) { return heading.size() / 4; },
+                                 true};
+  const std::string text = BuildTimetableText(CLocation(), {}, ClassicMethod({}), 2024, 3,
+                                              {HijriCalendar::kUmmAlQura, 0, true}, arabic);
+  const PageMarks marks = FindPageMarks(text);
+  EXPECT_EQ(
+      std::tie(marks.columnTitles, marks.dayColumn, marks.footer, marks.rightToLeft, marks.label,
+               marks.address),
+      std::make_tuple(4u, 4u, 39u, true, " \u200F" + word + ": ", std::string(kProjectHomePage)));
+  std::string titles = lrm;
+  std::size_t cell = 0;
+  for (const std::size_t start : {4, 11, 20, 29, 38, 47, 56, 65}) {
+    titles += std::string(start - cell, ' ') + word + lrm;
+    cell = start + 2;
+  }
+  EXPECT_EQ(marks.lines.at(4), titles);
+
+  RecordingCanvas canvas;
+  DrawTimetablePage(canvas, text, 4.46879812211027, arabic.translate);
+  const auto at = [&](const std::string& begins) {
+    const auto e = std::find_if(canvas.log.begin(), canvas.log.end(),
+                                [&](const std::string& e) { return e.starts_with(begins); });
+    return std::atoi(e == canvas.log.end() ? "-1" : e->c_str() + begins.size());
+  };
+  const int boxLeft = at("line 12 "), boxRight = at("line 12 " + std::to_string(boxLeft) + " 350 ");
+  EXPECT_EQ(at("Times New Roman120 " + marks.lines[0] + " ") + 60 * 13, boxRight);
+  EXPECT_EQ(at("ellipse 8 "), boxLeft);
+}
+
+// Headings wider than their columns keep a blank between them.
+TEST(TimetableText, WideHeadingsDoNotRunTogether) {
+  const std::string w(12, 'W');
+  const TimetableLanguage wide{[&](const char*, const char*) { return w; }};
+  const std::string text =
+      BuildTimetableText(CLocation(), {}, ClassicMethod({}), 2024, 3, {}, wide);
+  EXPECT_EQ(FindPageMarks(text).lines.at(4),
+            w + " " + w + " " + w + " " + w + " " + w + " " + w + " " + w);
+}
+
+// A translated caption is taken whole, whatever its script; on a
+// right-to-left page the degrees keep their sign on the right.
+TEST(QiblahCompass, TheCaptionInAnotherScript) {
+  const TranslateText urdu = [](const char*, const char*) { return "قبلہ کی سمت: %1"; };
+  EXPECT_EQ(QiblahCaption(DegToRad(256), urdu), "قبلہ کی سمت: 256\u00B0");
+  EXPECT_EQ(QiblahCaption(DegToRad(256), urdu, true), "قبلہ کی سمت: \u200E256\u00B0\u200E");
 }
 
 TEST(QiblahCompass, TheCaptionRoundsHalfUpToWholeDegrees) {

@@ -1,4 +1,4 @@
-#include "app/shown_text.h"
+#include "resources/shown_text.h"
 
 namespace kestrivane {
 
