@@ -1,6 +1,7 @@
 #include "dialogs/method_dlg.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <cmath>
 
@@ -41,7 +42,7 @@ CMethodDlg::CMethodDlg(const CLocation& location, const CPreferences& preference
   if (auto* list = ItemAs<QComboBox>(IDC_METHOD)) {
     for (int id = 0; id <= static_cast<int>(MethodId::kCustom); ++id) {
       const std::string_view title = MethodTitle(static_cast<MethodId>(id));
-      list->addItem(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+      list->addItem(QCoreApplication::translate("Method", std::string(title).c_str()));
     }
   }
   LoadFrom(ClassicMethod(preferences));

@@ -2,6 +2,10 @@
 
 namespace kestrivane {
 
+std::string Shown(const TranslateText& translate, const char* context, const char* text) {
+  return translate && *text != '\0' ? translate(context, text) : std::string(text);
+}
+
 std::string FillPlaceholders(std::string_view text, std::initializer_list<std::string_view> args) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {

@@ -13,6 +13,10 @@ namespace kestrivane {
 // translation.
 using TranslateText = std::function<std::string(const char* context, const char* text)>;
 
+// `text` of `context` through `translate`; the text itself without one. An
+// empty text stays empty: it is no message of the translations.
+std::string Shown(const TranslateText& translate, const char* context, const char* text);
+
 // %1, %2 ... of `text` filled in where each stands: a translation may move
 // them, and no translated printf format can misread the arguments.
 std::string FillPlaceholders(std::string_view text, std::initializer_list<std::string_view> args);

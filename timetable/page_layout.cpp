@@ -19,10 +19,6 @@ constexpr const char* kNorth = KV_TRANSLATE_NOOP("Timetable", "N");
 constexpr const char* kDegrees = "\xC2\xB0";
 constexpr std::string_view kLeftToRightMark = "\xE2\x80\x8E";
 
-std::string Shown(const TranslateText& translate, const char* text) {
-  return translate ? translate(kContext, text) : std::string(text);
-}
-
 }  // namespace
 
 CanvasFont TitleFont() { return {"Times New Roman", 120, 400, false, false}; }
@@ -40,7 +36,7 @@ std::string QiblahCaption(double qiblah, const TranslateText& translate, bool ri
     const std::string mark(kLeftToRightMark);
     degrees = mark + degrees + mark;
   }
-  return FillPlaceholders(Shown(translate, kCaption), {degrees});
+  return FillPlaceholders(Shown(translate, kContext, kCaption), {degrees});
 }
 
 PageMarks FindPageMarks(const std::string& text) {
@@ -184,7 +180,7 @@ void DrawQiblahCompass(Canvas& canvas, const CompassSquare& square, int32_t r, d
   canvas.MoveTo(square.left, cy);
   canvas.LineTo(square.left + 20, cy);
 
-  const std::string north = Shown(translate, kNorth);
+  const std::string north = Shown(translate, kContext, kNorth);
   const TextExtent n = canvas.MeasureText(north);
   canvas.TextOut(cx - n.cx / 2, square.top - n.cy - n.cy / 4, north);
 

@@ -48,10 +48,6 @@ constexpr std::size_t kHijriWidth = 5;
 // address from after the label's ": ".
 constexpr const char* kFooterBreak = "\r\n\r\n\r\n* ";
 
-std::string Shown(const TranslateText& translate, const char* context, const char* text) {
-  return translate && *text != '\0' ? translate(context, text) : std::string(text);
-}
-
 std::size_t CharacterCount(const std::string& text) {
   return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
     return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
@@ -210,7 +206,7 @@ std::string BuildTimetableText(const CLocation& location, const CPreferences& pr
 std::string MethodNote(const CalculationMethod& method, const CPreferences& preferences,
                        const TranslateText& translate) {
   if (method == ClassicMethod(preferences)) return {};
-  std::string note(MethodTitle(method.id));
+  std::string note = Shown(translate, "Method", std::string(MethodTitle(method.id)).c_str());
   if (std::any_of(method.adjustments.begin(), method.adjustments.end(),
                   [](int32_t minutes) { return minutes != 0; })) {
     note += Shown(translate, kContext, kAdjusted);

@@ -1239,6 +1239,69 @@ Printer device context not avaiable.</source>
     </message>
 </context>
 <context>
+    <name>Method</name>
+    <message>
+        <source>Classic</source>
+        <translation>التقليدية</translation>
+    </message>
+    <message>
+        <source>Muslim World League</source>
+        <translation>رابطة العالم الإسلامي</translation>
+    </message>
+    <message>
+        <source>Egyptian General Authority of Survey</source>
+        <translation>الهيئة المصرية العامة للمساحة</translation>
+    </message>
+    <message>
+        <source>University of Islamic Sciences, Karachi</source>
+        <translation>جامعة العلوم الإسلامية، كراتشي</translation>
+    </message>
+    <message>
+        <source>Islamic Society of North America</source>
+        <translation>الجمعية الإسلامية لأمريكا الشمالية</translation>
+    </message>
+    <message>
+        <source>Umm al-Qura, Makkah</source>
+        <translation>أم القرى، مكة المكرمة</translation>
+    </message>
+    <message>
+        <source>Dubai</source>
+        <translation>دبي</translation>
+    </message>
+    <message>
+        <source>Qatar</source>
+        <translation>قطر</translation>
+    </message>
+    <message>
+        <source>Kuwait</source>
+        <translation>الكويت</translation>
+    </message>
+    <message>
+        <source>Singapore</source>
+        <translation>سنغافورة</translation>
+    </message>
+    <message>
+        <source>Turkey (Diyanet)</source>
+        <translation>تركيا (ديانت)</translation>
+    </message>
+    <message>
+        <source>Morocco</source>
+        <translation>المملكة المغربية</translation>
+    </message>
+    <message>
+        <source>Institute of Geophysics, Tehran</source>
+        <translation>معهد الجيوفيزياء، طهران</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee</source>
+        <translation>لجنة رؤية الهلال</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>مخصصة</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>

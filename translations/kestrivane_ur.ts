@@ -1239,6 +1239,69 @@ Printer device context not avaiable.</source>
     </message>
 </context>
 <context>
+    <name>Method</name>
+    <message>
+        <source>Classic</source>
+        <translation>کلاسیکی</translation>
+    </message>
+    <message>
+        <source>Muslim World League</source>
+        <translation>رابطۂ عالمِ اسلامی</translation>
+    </message>
+    <message>
+        <source>Egyptian General Authority of Survey</source>
+        <translation>مصری جنرل اتھارٹی آف سروے</translation>
+    </message>
+    <message>
+        <source>University of Islamic Sciences, Karachi</source>
+        <translation>جامعۃ العلوم الاسلامیہ، کراچی</translation>
+    </message>
+    <message>
+        <source>Islamic Society of North America</source>
+        <translation>اسلامک سوسائٹی آف نارتھ امریکا</translation>
+    </message>
+    <message>
+        <source>Umm al-Qura, Makkah</source>
+        <translation>ام القریٰ، مکہ مکرمہ</translation>
+    </message>
+    <message>
+        <source>Dubai</source>
+        <translation>دبئی</translation>
+    </message>
+    <message>
+        <source>Qatar</source>
+        <translation>قطر</translation>
+    </message>
+    <message>
+        <source>Kuwait</source>
+        <translation>کویت</translation>
+    </message>
+    <message>
+        <source>Singapore</source>
+        <translation>سنگاپور</translation>
+    </message>
+    <message>
+        <source>Turkey (Diyanet)</source>
+        <translation>ترکی (دیانت)</translation>
+    </message>
+    <message>
+        <source>Morocco</source>
+        <translation>مراکش</translation>
+    </message>
+    <message>
+        <source>Institute of Geophysics, Tehran</source>
+        <translation>انسٹی ٹیوٹ آف جیو فزکس، تہران</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee</source>
+        <translation>مون سائٹنگ کمیٹی</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>حسبِ ضرورت</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
