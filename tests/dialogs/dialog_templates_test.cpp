@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -165,6 +166,12 @@ TEST(DialogTemplates, RightToLeftWindowsAreMirroredAndTranslated) {
     rtl.setLayoutDirection(Qt::RightToLeft);
     BuildDialog(&ltr, *FindDialogTemplate(id));
     BuildDialog(&rtl, *FindDialogTemplate(id));
+    // The main window's location row, fitted to its longer headings.
+    const std::vector<RowField> row = {{1001, {}},          {1020, {}},
+                                       {1002, {"90:00 N"}}, {1003, {"180:00 W"}},
+                                       {1005, {"65535m"}},  {1004, {"+14.0"}}};
+    FitRow(&ltr, row);
+    FitRow(&rtl, row);
     EXPECT_EQ(rtl.windowTitle().front(), '<');
     const auto left = ltr.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     const auto right = rtl.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
@@ -174,12 +181,34 @@ TEST(DialogTemplates, RightToLeftWindowsAreMirroredAndTranslated) {
       EXPECT_EQ(right[i]->geometry(),
                 QRect(rtl.width() - l.x() - l.width(), l.y(), l.width(), l.height()));
     }
+    // Mirrored, a heading's text starts at its label's far edge: the label holds it all.
+    const int headingsTop = MapDialogRect(QRect(0, 30, 1, 8), BaseUnitsOf(rtl.font())).y();
+    for (QLabel* heading : rtl.findChildren<QLabel*>()) {
+      if (id != IDD_MAIN || heading->y() != headingsTop) continue;
+      EXPECT_GE(heading->width(), heading->fontMetrics().horizontalAdvance(heading->text()))
+          << heading->text().toStdString();
+    }
     auto* label = rtl.findChild<QLabel*>();
     EXPECT_TRUE(QStyle::visualAlignment(label->layoutDirection(), label->alignment()) &
                 Qt::AlignRight);
     EXPECT_EQ(rtl.findChild<QPushButton*>()->text().front(), '<');
   }
   QCoreApplication::removeTranslator(&translator);
+}
+
+// A time keeps its own left-to-right order in a right-to-left drop-down list:
+// drawn as when marks force that order.
+TEST(DialogTemplates, RightToLeftListsShowTimesLeftToRight) {
+  // Painters take the program's direction, as a translation sets it.
+  QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+  QWidget rtl;
+  BuildDialog(&rtl, *FindDialogTemplate(137));
+  auto* list = rtl.findChild<QComboBox*>();
+  list->addItem(QStringLiteral("5:45 A.M."));
+  const QImage own = list->grab().toImage();
+  list->setItemText(0, QStringLiteral("\u200e5:45 A.M.\u200e"));
+  EXPECT_EQ(list->grab().toImage(), own);
+  QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
 TEST(DialogTemplates, DialogUnitsFollowTheFontMetrics) {
