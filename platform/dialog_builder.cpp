@@ -28,6 +28,7 @@
 #include <limits>
 
 #include "platform/app_icons.h"
+#include "platform/value_combo_box.h"
 #include "platform/value_field.h"
 #include "resources/string_table.h"
 
@@ -144,7 +145,7 @@ QWidget* CreateControl(QWidget* dialog, const ControlTemplate& control, QButtonG
       return radio;
     }
     case ControlKind::ComboBox: {
-      auto* combo = new QComboBox(dialog);
+      auto* combo = new ValueComboBox(dialog);
       combo->setEditable(false);
       combo->setFocusPolicy(FocusOf(control));
       return combo;
@@ -287,7 +288,10 @@ void BuildDialog(QWidget* dialog, const DialogTemplate& dialogTemplate, int topO
   dialog->setFixedSize(size);
 }
 
-void FitRow(QWidget* dialog, const std::vector<RowField>& row) {
+namespace {
+
+// FitRow on a row laid out left to right.
+void FitRowLeftToRight(QWidget* dialog, const std::vector<RowField>& row) {
   struct Column {
     ValueField* field;
     QLabel* heading;
@@ -313,9 +317,6 @@ void FitRow(QWidget* dialog, const std::vector<RowField>& row) {
     columns.push_back(column);
   }
   if (columns.empty()) return;
-  // The row is laid out left to right; a right-to-left window mirrors it.
-  const bool mirrored = dialog->isRightToLeft();
-  if (mirrored) MirrorChildren(dialog, dialog->width());
   std::sort(columns.begin(), columns.end(),
             [](const Column& a, const Column& b) { return a.field->x() < b.field->x(); });
   // The row ends as far from its group box's right edge as it starts from the left.
@@ -351,11 +352,27 @@ void FitRow(QWidget* dialog, const std::vector<RowField>& row) {
   for (size_t i = 0; i < count; ++i) {
     Column& column = columns[i];
     const int shift = lefts[i] - column.field->x();
-    if (column.heading != nullptr)
-      column.heading->move(column.heading->x() + shift, column.heading->y());
+    // The heading holds its whole text: mirrored, the text starts at the
+    // label's far edge, which must then be where the field's is.
+    if (column.heading != nullptr) {
+      const QRect place = column.heading->geometry();
+      column.heading->setGeometry(place.x() + shift, place.y(),
+                                  std::max(place.width(), column.headingNeed - gap),
+                                  place.height());
+    }
     column.field->setGeometry(lefts[i], column.field->y(), column.need, column.field->height());
     column.field->SetValue(column.field->Value());
   }
+}
+
+}  // namespace
+
+void FitRow(QWidget* dialog, const std::vector<RowField>& row) {
+  // A right-to-left window's row is fitted in the template's own places,
+  // where each heading starts where its field does, and mirrored back.
+  const bool mirrored = dialog->isRightToLeft();
+  if (mirrored) MirrorChildren(dialog, dialog->width());
+  FitRowLeftToRight(dialog, row);
   if (mirrored) MirrorChildren(dialog, dialog->width());
 }
 

@@ -7,7 +7,8 @@ namespace kestrivane {
 
 // Installs the program's translation for the first of the desktop's
 // languages that is English or has one, and Qt's own texts with it. English,
-// C or no translation installs nothing: every text stays as written.
+// C or no translation installs nothing: every text stays as written. A
+// right-to-left language underlines no mnemonic letter.
 void InstallTranslations(QCoreApplication& application);
 
 }  // namespace kestrivane

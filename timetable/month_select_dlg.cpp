@@ -1,6 +1,7 @@
 #include "timetable/month_select_dlg.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,7 +28,7 @@ CMonthSelectDlg::CMonthSelectDlg(QWidget* parent) : QDialog(parent) {
   auto* year = qobject_cast<QLineEdit*>(FindControl(this, IDC_YEAR));
   auto* month = qobject_cast<QComboBox*>(FindControl(this, IDC_MONTH));
   if (month != nullptr) {
-    for (int m = 1; m <= 12; ++m) month->addItem(QString::fromLatin1(MonthName(m)));
+    for (int m = 1; m <= 12; ++m) month->addItem(QCoreApplication::translate("Date", MonthName(m)));
     // The template's height is the dropped list's; closed it is one line,
     // as high as the year field beside it.
     if (year != nullptr) month->setGeometry(month->x(), year->y(), month->width(), year->height());
@@ -35,8 +36,8 @@ CMonthSelectDlg::CMonthSelectDlg(QWidget* parent) : QDialog(parent) {
   // Static text wraps, and "&Year:" and "&Month:" are the fields' mnemonics.
   for (QLabel* label : findChildren<QLabel*>()) {
     label->setWordWrap(true);
-    if (label->text() == QLatin1String("&Year:")) label->setBuddy(year);
-    if (label->text() == QLatin1String("&Month:")) label->setBuddy(month);
+    if (label->text() == QCoreApplication::translate("Dialog", "&Year:")) label->setBuddy(year);
+    if (label->text() == QCoreApplication::translate("Dialog", "&Month:")) label->setBuddy(month);
   }
 
   if (auto* ok = qobject_cast<QPushButton*>(FindControl(this, IDOK))) {

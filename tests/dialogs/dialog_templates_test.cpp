@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -159,12 +160,16 @@ class MarkingTranslator : public QTranslator {
 TEST(DialogTemplates, RightToLeftWindowsAreMirroredAndTranslated) {
   MarkingTranslator translator;
   QCoreApplication::installTranslator(&translator);
+  // As a right-to-left translation does: painters follow it too.
+  QGuiApplication::setLayoutDirection(Qt::RightToLeft);
   for (const int id : {IDD_MAIN, 137}) {
     SCOPED_TRACE(id);
     QWidget ltr, rtl;
-    rtl.setLayoutDirection(Qt::RightToLeft);
+    ltr.setLayoutDirection(Qt::LeftToRight);
     BuildDialog(&ltr, *FindDialogTemplate(id));
     BuildDialog(&rtl, *FindDialogTemplate(id));
+    // The main window's Altitude and Time Zone, fitted to their longer headings.
+    for (QWidget* w : {&ltr, &rtl}) FitRow(w, {{1005, {"65535m"}}, {1004, {"+14.0"}}});
     EXPECT_EQ(rtl.windowTitle().front(), '<');
     const auto left = ltr.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     const auto right = rtl.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
@@ -178,7 +183,18 @@ TEST(DialogTemplates, RightToLeftWindowsAreMirroredAndTranslated) {
     EXPECT_TRUE(QStyle::visualAlignment(label->layoutDirection(), label->alignment()) &
                 Qt::AlignRight);
     EXPECT_EQ(rtl.findChild<QPushButton*>()->text().front(), '<');
+    // Mirrored, a heading's text starts at its label's far edge: the label holds it all.
+    const QLabel* altitude = rtl.findChildren<QLabel*>()[5];
+    EXPECT_GE(altitude->width(), altitude->fontMetrics().horizontalAdvance(altitude->text()));
+    // A time in a drop-down list keeps its order: drawn as when marks force it.
+    if (auto* list = rtl.findChild<QComboBox*>()) {
+      list->addItem(QStringLiteral("5:45 A.M."));
+      const QImage own = list->grab().toImage();
+      list->setItemText(0, QStringLiteral("\u200e5:45 A.M.\u200e"));
+      EXPECT_EQ(list->grab().toImage(), own);
+    }
   }
+  QGuiApplication::setLayoutDirection(Qt::LeftToRight);
   QCoreApplication::removeTranslator(&translator);
 }
 
