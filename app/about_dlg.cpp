@@ -1,5 +1,6 @@
 #include "app/about_dlg.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 #include "platform/dialog_builder.h"
@@ -21,7 +22,8 @@ CAboutDlg::CAboutDlg(std::string description, std::string version, std::string c
 }
 
 void CAboutDlg::DoDataExchange() {
-  SetControlText(this, IDC_ABOUT_DESCRIPTION, m_strDescription);
+  SetControlText(this, IDC_ABOUT_DESCRIPTION,
+                 QCoreApplication::translate("Version", m_strDescription.c_str()).toStdString());
   SetControlText(this, IDC_ABOUT_COPYRIGHT, m_strCopyright);
   SetControlText(this, IDC_ABOUT_VERSION, m_strVersion);
 }

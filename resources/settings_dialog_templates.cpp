@@ -199,8 +199,9 @@ constexpr ControlTemplate kRecipientsControls[] = {
     {1, ControlKind::DefPushButton, KV_TRANSLATE_NOOP("Dialog", "OK"), 143, 142, 50, 14, kTabStop},
     {2, ControlKind::PushButton, KV_TRANSLATE_NOOP("Dialog", "Cancel"), 143, 160, 50, 14, kTabStop},
     {IDC_STATIC, ControlKind::Label,
-     "Enter user / login names of those people to whom you wish to send Azan alarm "
-     "mesages.\n\nNote: Users must be logged-in in the same domain.",
+     KV_TRANSLATE_NOOP("Dialog",
+                       "Enter user / login names of those people to whom you wish to send Azan "
+                       "alarm mesages.\n\nNote: Users must be logged-in in the same domain."),
      7, 7, 186, 40, kStyleNone},
 };
 

@@ -16,8 +16,10 @@ constexpr ControlTemplate kTimetableControls[] = {
 // Template 133: year and month of the table.
 constexpr ControlTemplate kMonthSelectControls[] = {
     {IDC_STATIC, ControlKind::Label,
-     "Select the month for which you would like to generate the prayer time table.", 7, 7, 111, 26,
-     kStyleNone},
+     KV_TRANSLATE_NOOP("Dialog",
+                       "Select the month for which you would like to generate the prayer time "
+                       "table."),
+     7, 7, 111, 26, kStyleNone},
     {IDC_STATIC, ControlKind::Label, KV_TRANSLATE_NOOP("Dialog", "&Year:"), 7, 35, 18, 8,
      kStyleNone},
     {1022, ControlKind::Edit, "", 7, 46, 46, 12, kAutoHScroll | kTabStop},

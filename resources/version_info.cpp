@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "kestrivane/version.h"
+#include "resources/translate_noop.h"
 
 namespace kestrivane {
 
@@ -18,7 +19,7 @@ constexpr uint32_t kVersionLS =
 constexpr VersionString kStrings[] = {
     {"Comments", ""},
     {"CompanyName", ""},
-    {"FileDescription", "Kestrivane Win32 Application"},
+    {"FileDescription", KV_TRANSLATE_NOOP("Version", "Kestrivane Win32 Application")},
     {"FileVersion", kVersionCommaString},
     {"InternalName", "Kestrivane"},
     {"LegalCopyright", "Copyright (C) 2026 Kestrivane"},

@@ -703,6 +703,18 @@ Tabular (civil)</source>
         <source>Hijri Date</source>
         <translation>التاريخ الهجري</translation>
     </message>
+    <message>
+        <source>Enter user / login names of those people to whom you wish to send Azan alarm mesages.
+
+Note: Users must be logged-in in the same domain.</source>
+        <translation>أدخل أسماء المستخدمين / أسماء الدخول للأشخاص الذين تريد أن ترسل إليهم رسائل تنبيه الأذان.
+
+ملاحظة: يجب أن يكون المستخدمون قد سجّلوا الدخول في النطاق نفسه.</translation>
+    </message>
+    <message>
+        <source>Select the month for which you would like to generate the prayer time table.</source>
+        <translation>اختر الشهر الذي تريد إنشاء جدول مواقيت الصلاة له.</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -1442,6 +1454,13 @@ minimize</source>
     <message>
         <source>URL</source>
         <translation>الموقع</translation>
+    </message>
+</context>
+<context>
+    <name>Version</name>
+    <message>
+        <source>Kestrivane Win32 Application</source>
+        <translation>تطبيق Kestrivane لنظام Win32</translation>
     </message>
 </context>
 </TS>

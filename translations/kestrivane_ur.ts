@@ -703,6 +703,18 @@ Tabular (civil)</source>
         <source>Hijri Date</source>
         <translation>ہجری تاریخ</translation>
     </message>
+    <message>
+        <source>Enter user / login names of those people to whom you wish to send Azan alarm mesages.
+
+Note: Users must be logged-in in the same domain.</source>
+        <translation>ان لوگوں کے صارف / لاگ اِن نام درج کریں جنہیں آپ اذان الارم کے پیغامات بھیجنا چاہتے ہیں۔
+
+نوٹ: صارفین کا اسی ڈومین میں لاگ اِن ہونا ضروری ہے۔</translation>
+    </message>
+    <message>
+        <source>Select the month for which you would like to generate the prayer time table.</source>
+        <translation>وہ مہینہ منتخب کریں جس کے اوقاتِ نماز کا جدول آپ بنانا چاہتے ہیں۔</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -1442,6 +1454,13 @@ minimize</source>
     <message>
         <source>URL</source>
         <translation>ویب سائٹ</translation>
+    </message>
+</context>
+<context>
+    <name>Version</name>
+    <message>
+        <source>Kestrivane Win32 Application</source>
+        <translation>Kestrivane Win32 ایپلیکیشن</translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QRegularExpression>
 #include <QTranslator>
 #include <QWhatsThis>
 #include <cstdio>
@@ -19,6 +20,7 @@
 #include <map>
 #include <tuple>
 
+#include "resources/menu_template.h"
 #include "tests/dialogs/dialog_records.h"
 
 namespace kestrivane {
@@ -201,6 +203,38 @@ TEST(DialogTemplates, RightToLeftWindowsAreMirroredAndTranslated) {
 TEST(DialogTemplates, DialogUnitsFollowTheFontMetrics) {
   // x by a quarter of the average character width, y by an eighth of the height.
   EXPECT_EQ(MapDialogRect(QRect(161, 112, 50, 14), {6, 13}), QRect(242, 182, 75, 23));
+}
+
+// Every text a window or its menu shows has its Arabic and Urdu translation:
+// a text the translators' tools never saw (left unmarked) is named here.
+TEST(DialogTemplates, EveryTextHasItsTranslations) {
+  std::vector<std::pair<const char*, const char*>> texts;  // context, text
+  for (const auto group : {MainDialogTemplates(), SettingsDialogTemplates(),
+                           TimetableDialogTemplates(), MethodDialogTemplates(),
+                           CityDialogTemplates(), HijriDialogTemplates()}) {
+    for (const DialogTemplate& window : group) {
+      texts.emplace_back("Dialog", window.caption);
+      for (const ControlTemplate& control : window.controls) {
+        if (control.kind != ControlKind::Icon) texts.emplace_back("Dialog", control.caption);
+      }
+      if (window.menuId == 0) continue;
+      for (const MenuPopupTemplate& popup : FindMenuTemplate(window.menuId)->popups) {
+        texts.emplace_back("Menu", popup.text);
+        for (const MenuItemTemplate& item : popup.items) {
+          if (item.text != nullptr) texts.emplace_back("Menu", item.text);
+        }
+      }
+    }
+  }
+  const QRegularExpression word(QStringLiteral("[A-Za-z]{2}"));
+  for (const char* language : {"ar", "ur"}) {
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(QStringLiteral(":/i18n/kestrivane_%1.qm").arg(language)));
+    for (const auto& [context, text] : texts) {
+      if (!QString::fromUtf8(text).contains(word)) continue;
+      EXPECT_FALSE(translator.translate(context, text).isEmpty()) << language << ": " << text;
+    }
+  }
 }
 
 }  // namespace
