@@ -185,8 +185,9 @@ void CAlarmEngine::ShowNextAlarm(int index, bool iqamahMode) {
     hour = static_cast<uint16_t>(azan >> 8);
     minute = static_cast<uint16_t>(azan & 0xFF);
   }
-  m_strNextAlarm = FillPlaceholders(
-      Shown("Alarm", iqamahMode ? kIqamahAt : kAzanAt),
+  const char* format = iqamahMode ? kIqamahAt : kAzanAt;
+  m_strNextAlarm = FillShown(
+      format, Shown("Alarm", format),
       {ShownPrayerName(entry),
        FormatTimeOfDay(static_cast<int16_t>(hour), static_cast<int16_t>(minute), Use24Hour())});
   m_host.TraySetTip(m_strNextAlarm);
@@ -306,7 +307,7 @@ void CAlarmEngine::FireAlarm(int index, bool iqamah) {
   const char* format = iqamah ? kGoNow : kPrayerAt;
   m_strAlarmMessage = FillPlaceholders(format, {PrayerName(index), iqamahText});
   m_strShownAlarmMessage =
-      FillPlaceholders(Shown("Alarm", format), {ShownPrayerName(index), iqamahText});
+      FillShown(format, Shown("Alarm", format), {ShownPrayerName(index), iqamahText});
   if (iqamah) {
     FiredOn(m_nAlarmDay).iqamahs |= Bit(index);
   } else {

@@ -22,6 +22,7 @@
 #include "app/alarm_host.h"
 #include "calc/calculation_method.h"
 #include "calc/prayer_times.h"
+#include "resources/translate_noop.h"
 
 namespace kestrivane {
 
@@ -33,11 +34,15 @@ inline constexpr unsigned IDT_IQAMAH = 1028;
 // The user's own alarm sound, in the current directory.
 inline constexpr const char* kSoundFile = "Azan.wav";
 
+// The next alarm's text until the engine has looked.
+inline constexpr const char* kProcessing = KV_TRANSLATE_NOOP("Alarm", "<processing...>");
+
 class CAlarmEngine {
  public:
   // The engine reads the alarm table and the clock format from the document
   // at each use, so changes take effect without telling it.
-  CAlarmEngine(CLocations& document, AlarmHost& host) : m_document(document), m_host(host) {}
+  CAlarmEngine(CLocations& document, AlarmHost& host)
+      : m_document(document), m_host(host), m_strNextAlarm(Shown("Alarm", kProcessing)) {}
   CAlarmEngine(const CAlarmEngine&) = delete;
   CAlarmEngine& operator=(const CAlarmEngine&) = delete;
 
@@ -126,7 +131,7 @@ class CAlarmEngine {
   bool m_bAlarmActive = false;
   std::string m_strAlarmMessage;
   std::string m_strShownAlarmMessage;
-  std::string m_strNextAlarm = "<processing...>";
+  std::string m_strNextAlarm;
 
   int64_t m_nCursorDay = 0;          // the date the cursor belongs to
   int64_t m_nLastMinute = -1;        // the clock at the last look, to see it set back

@@ -292,7 +292,7 @@ void CMainDlg::UpdateData(bool saveAndValidate) {
   FitDateLine();
   for (int i = 0; i < kPrayerCount; ++i) SetControlText(this, IDC_FAJR + i, m_strPrayerTime[i]);
   SetControlText(this, IDC_NEXT_ALARM,
-                 m_pEngine ? m_pEngine->NextAlarm() : std::string("<processing...>"));
+                 m_pEngine ? m_pEngine->NextAlarm() : ShownText("Alarm", kProcessing));
 }
 
 void CMainDlg::SaveIfModified() {

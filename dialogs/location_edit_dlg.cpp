@@ -9,6 +9,7 @@
 #include "platform/city_database.h"
 #include "platform/data_exchange.h"
 #include "platform/zone_changes.h"
+#include "resources/shown_text.h"
 #include "settings/location.h"
 #include "settings/stored_text.h"
 
@@ -124,9 +125,10 @@ QString CLocationEditDlg::ApplyCity(const City& city, const FittedZone& zone) {
                         "%1: zone %2; its clock changes cannot be said here, so daylight saving "
                         "is off: set it yourself. Check the altitude."),
   };
-  const QString what =
-      QCoreApplication::translate("CLocationEditDlg", kNotes[static_cast<int>(zone.fit)]);
-  return what.arg(city.Shown(), QString::number(zone.timeZone));
+  const char* note = kNotes[static_cast<int>(zone.fit)];
+  return QString::fromStdString(
+      FillShown(note, QCoreApplication::translate("CLocationEditDlg", note).toStdString(),
+                {city.Shown().toStdString(), QString::number(zone.timeZone).toStdString()}));
 }
 
 void CLocationEditDlg::SaveTo(CLocation& location) const {

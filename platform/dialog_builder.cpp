@@ -240,9 +240,17 @@ QLabel* HeadingOf(const QWidget* dialog, const QWidget* field, int slack) {
 
 }  // namespace
 
+// The templates' face, for the translators: see DialogFont.
+[[maybe_unused]] constexpr const char* kTemplateFace = QT_TRANSLATE_NOOP("Font", "MS Sans Serif");
+
 QFont DialogFont(const DialogTemplate& dialogTemplate) {
   QFont font(QString::fromLatin1(dialogTemplate.fontName));
   font.setStyleHint(QFont::SansSerif);
+  // A translation names the face its script needs first: the faces that
+  // stand in for the template's may lack letters (Urdu's heh goal), and a
+  // letter taken from another face breaks the word's joins.
+  const QString scriptFace = QCoreApplication::translate("Font", dialogTemplate.fontName);
+  if (scriptFace != font.family()) font.setFamilies({scriptFace, font.family()});
   font.setPointSize(dialogTemplate.pointSize);
   return font;
 }

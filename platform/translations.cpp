@@ -1,6 +1,7 @@
 #include "platform/translations.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QProxyStyle>
@@ -51,9 +52,17 @@ void InstallTranslations(QCoreApplication& application) {
     if (ours == nullptr) continue;
     Install(application, locale, QStringLiteral("qtbase"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    if (qobject_cast<QApplication*>(&application) != nullptr &&
-        ours->translate("QGuiApplication", kLayoutDirection) == QLatin1String("RTL")) {
+    if (qobject_cast<QApplication*>(&application) == nullptr) return;
+    if (ours->translate("QGuiApplication", kLayoutDirection) == QLatin1String("RTL")) {
       QApplication::setStyle(new NoMnemonicUnderlineStyle);
+    }
+    // The face the translation names for its script (as the dialogs take
+    // it) also shows the boxes and menus outside them.
+    const QString scriptFace = ours->translate("Font", "MS Sans Serif");
+    if (!scriptFace.isEmpty() && scriptFace != QLatin1String("MS Sans Serif")) {
+      QFont font = QApplication::font();
+      font.setFamilies({scriptFace, font.family()});
+      QApplication::setFont(font);
     }
     return;
   }

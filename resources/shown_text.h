@@ -21,4 +21,11 @@ std::string Shown(const TranslateText& translate, const char* context, const cha
 // them, and no translated printf format can misread the arguments.
 std::string FillPlaceholders(std::string_view text, std::initializer_list<std::string_view> args);
 
+// FillPlaceholders for `shown`, the translation of `english`. In a translated
+// sentence each value is set apart by the first-strong isolate marks, so it
+// keeps its own direction ("5:30 A.M." stays whole in an Arabic line);
+// English takes its values as they are, byte for byte.
+std::string FillShown(std::string_view english, std::string_view shown,
+                      std::initializer_list<std::string_view> args);
+
 }  // namespace kestrivane

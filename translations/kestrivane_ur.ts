@@ -35,6 +35,10 @@ No more alarms will be played.</source>
         <source>Stop</source>
         <translation>روکیں</translation>
     </message>
+    <message>
+        <source>&lt;processing...&gt;</source>
+        <translation>&lt;حساب جاری ہے...&gt;</translation>
+    </message>
 </context>
 <context>
     <name>CFindCityDlg</name>
@@ -714,6 +718,13 @@ Note: Users must be logged-in in the same domain.</source>
     <message>
         <source>Select the month for which you would like to generate the prayer time table.</source>
         <translation>وہ مہینہ منتخب کریں جس کے اوقاتِ نماز کا جدول آپ بنانا چاہتے ہیں۔</translation>
+    </message>
+</context>
+<context>
+    <name>Font</name>
+    <message>
+        <source>MS Sans Serif</source>
+        <translation>Noto Naskh Arabic</translation>
     </message>
 </context>
 <context>

@@ -118,8 +118,12 @@ TEST_F(AlarmEngineTest, RoadOfOneAlarm) {
 }
 
 // In Arabic the user sees the texts translated, the arguments where the
-// translation puts them; the colleagues' programs still get English.
+// translation puts them, each set apart in its own direction; the
+// colleagues' programs still get English.
 TEST_F(AlarmEngineTest, ShowsTranslatedTextsAndSendsEnglish) {
+  const auto isolated = [](const std::string& value) {
+    return "\xE2\x81\xA8" + value + "\xE2\x81\xA9";
+  };
   host.translations = {{"Zuhr", "الظهر"},
                        {"%1 prayer at %2 Insha Allah.", "%2 صلاة %1"},
                        {"%1 iqama at %2", "إقامة %1 %2"},
@@ -128,15 +132,16 @@ TEST_F(AlarmEngineTest, ShowsTranslatedTextsAndSendsEnglish) {
   document.m_preferences.m_alarms.m_recipients = {"ops"};
   StartAt(At(0, 12, 0));
   host.RunUntil(At(0, 12, 30, 2));
-  EXPECT_EQ(host.tip, "إقامة الظهر 12:45 P.M.");
-  EXPECT_EQ(Calls(0, {"fired"}).back(), "fired 12:45 P.M. صلاة الظهر");
+  EXPECT_EQ(host.tip, "إقامة " + isolated("الظهر") + " " + isolated("12:45 P.M."));
+  EXPECT_EQ(Calls(0, {"fired"}).back(),
+            "fired " + isolated("12:45 P.M.") + " صلاة " + isolated("الظهر"));
   host.RunUntil(At(0, 12, 46, 2));
   ASSERT_EQ(host.datagrams.size(), 2u);
   EXPECT_EQ(host.datagrams[0].bytes,
             Bytes("Kestrivane @ DESK7\0ops\0Zuhr prayer at 12:45 P.M. Insha Allah.\0"));
   EXPECT_EQ(host.datagrams[1].bytes, Bytes("Kestrivane @ DESK7\0ops\0Go for Zuhr prayer NOW!\0"));
   ASSERT_EQ(host.boxes.size(), 1u);
-  EXPECT_EQ(host.boxes[0].second, "هيا إلى صلاة الظهر الآن!");
+  EXPECT_EQ(host.boxes[0].second, "هيا إلى صلاة " + isolated("الظهر") + " الآن!");
 }
 
 // Maghrib + 10 in Madrid the evening before daylight saving begins: the
