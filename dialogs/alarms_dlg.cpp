@@ -101,11 +101,12 @@ CAlarmsDlg::CAlarmsDlg(CAlarmTable* alarms, std::array<AlarmFollowing, kPrayerCo
   m_pSoundNote->setObjectName(QStringLiteral("soundNote"));
   m_pSoundNote->setWordWrap(true);
   QRect note = MapDialogRect(QRect(7, 147, 176, 22), BaseUnitsOf(font()));
-  // It ends before the context-help button, which may share the row; a
-  // right-to-left window has both mirrored.
+  // It ends a character before the context-help button, which may share the
+  // row (a right-to-left window has both mirrored): a wrapped Arabic line can
+  // run a few pixels past the width it was broken for.
   if (const auto* help = findChild<QWidget*>(QLatin1String(kContextHelpButtonName))) {
     const QRect button = QStyle::visualRect(layoutDirection(), rect(), help->geometry());
-    if (button.intersects(note)) note.setRight(button.x() - 4);
+    if (button.intersects(note)) note.setRight(button.x() - fontMetrics().averageCharWidth());
   }
   m_pSoundNote->setGeometry(QStyle::visualRect(layoutDirection(), rect(), note));
   m_pSoundNote->hide();
