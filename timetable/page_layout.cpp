@@ -104,7 +104,9 @@ void DrawTimetablePage(Canvas& canvas, const std::string& text, double qiblah,
     std::string line = marks.lines[i];
     if (i == marks.columnTitles) {
       canvas.SelectFont(defaultFont);
-      boxTop = y - h / 2;
+      // Arabic-script letters reach further below their line than Latin
+      // ones: the box starts lower under a right-to-left title.
+      boxTop = y - h / 2 + (marks.rightToLeft ? h / 4 : 0);
       boxLeft = canvas.MeasureText(std::string(marks.dayColumn, ' ')).cx - w / 2;
       boxRight = canvas.MeasureText(line).cx + w;
       ruleY = y + h + h / 2;
