@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <charconv>
@@ -12,6 +13,7 @@
 
 #include "platform/dialog_builder.h"
 #include "platform/message_box.h"
+#include "resources/shown_text.h"
 
 namespace kestrivane {
 
@@ -69,12 +71,17 @@ std::string FormatDouble(double value) {
 }
 
 std::string IntRangeMessage(int64_t min, int64_t max) {
-  return "Please enter an integer between " + std::to_string(min) + " and " + std::to_string(max) +
-         ".";
+  constexpr const char* kBetween =
+      KV_TRANSLATE_NOOP("Message", "Please enter an integer between %1 and %2.");
+  return FillShown(kBetween, QCoreApplication::translate("Message", kBetween).toStdString(),
+                   {std::to_string(min), std::to_string(max)});
 }
 
 std::string DoubleRangeMessage(double min, double max) {
-  return "Please enter a number between " + FormatDouble(min) + " and " + FormatDouble(max) + ".";
+  constexpr const char* kBetween =
+      KV_TRANSLATE_NOOP("Message", "Please enter a number between %1 and %2.");
+  return FillShown(kBetween, QCoreApplication::translate("Message", kBetween).toStdString(),
+                   {FormatDouble(min), FormatDouble(max)});
 }
 
 CDataExchange::CDataExchange(QWidget* dialog, bool saveAndValidate, bool quiet)

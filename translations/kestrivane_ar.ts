@@ -1260,6 +1260,14 @@ Printer device context not avaiable.</source>
         <translation>تعذّر تغيير التشغيل عند تسجيل الدخول:
 %1: %2</translation>
     </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>الرجاء إدخال عدد صحيح بين %1 و%2.</translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>الرجاء إدخال رقم بين %1 و%2.</translation>
+    </message>
 </context>
 <context>
     <name>Method</name>

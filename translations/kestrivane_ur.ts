@@ -1260,6 +1260,14 @@ Printer device context not avaiable.</source>
         <translation>لاگ اِن پر شروع ہونے کی ترتیب تبدیل نہیں ہو سکی:
 %1: %2</translation>
     </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>براہِ کرم %1 اور %2 کے درمیان پورا عدد درج کریں۔</translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>براہِ کرم %1 اور %2 کے درمیان عدد درج کریں۔</translation>
+    </message>
 </context>
 <context>
     <name>Method</name>
