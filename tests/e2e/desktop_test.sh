@@ -106,11 +106,12 @@ windows() {
 }
 visible() { [ -n "$(windows "$1")" ]; }
 hidden() { ! visible "$@"; }
-# press TITLE KEYS...: the window in front, then the keys.
+# press TITLE KEYS...: the window in front, then the keys, a quarter second
+# apart so that a menu opened by one is up for the next on a loaded machine.
 press() {
   local w
   w=$(windows "$1" | tail -n 1) && [ -n "$w" ] &&
-    xdotool windowactivate --sync "$w" key --clearmodifiers "${@:2}" 2>/dev/null
+    xdotool windowactivate --sync "$w" key --clearmodifiers --delay 250 "${@:2}" 2>/dev/null
 }
 # The program's tray icon: one of its windows reparented into trayer's.
 tray_icon() {
