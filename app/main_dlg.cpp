@@ -29,6 +29,7 @@
 #include "platform/dialog_builder.h"
 #include "platform/mailslot.h"
 #include "platform/message_box.h"
+#include "platform/translations.h"
 #include "platform/user_name.h"
 #include "platform/value_field.h"
 #include "resources/dialog_template.h"
@@ -43,10 +44,6 @@
 namespace kestrivane {
 
 namespace {
-
-std::string ShownText(const char* context, const char* text) {
-  return QCoreApplication::translate(context, text).toStdString();
-}
 
 // The Messenger service's datagrams go to the NetBIOS datagram port.
 constexpr uint16_t kMessengerPort = 138;
@@ -89,7 +86,7 @@ class CMainDlg::EngineHost : public AlarmHost {
                              QString::fromStdString(StoredToText(message)));
   }
   std::string Translate(const char* context, const char* text) override {
-    return ShownText(context, text);
+    return TranslatedText(context, text);
   }
   void RefreshControls() override { m_window.UpdateData(false); }
   void MinimizeToTray() override { m_window.MinimizeAfterStartup(); }
@@ -292,7 +289,7 @@ void CMainDlg::UpdateData(bool saveAndValidate) {
   FitDateLine();
   for (int i = 0; i < kPrayerCount; ++i) SetControlText(this, IDC_FAJR + i, m_strPrayerTime[i]);
   SetControlText(this, IDC_NEXT_ALARM,
-                 m_pEngine ? m_pEngine->NextAlarm() : ShownText("Alarm", kProcessing));
+                 m_pEngine ? m_pEngine->NextAlarm() : TranslatedText("Alarm", kProcessing));
 }
 
 void CMainDlg::SaveIfModified() {
@@ -564,7 +561,8 @@ std::string CMainDlg::DateLine(const LocalTime& today) const {
   const QString hijri =
       m_pSettings ? HijriDateText(m_pSettings->m_extra.hijri, {today.year, today.month, today.day})
                   : QString();
-  return FormatLongDate(today, ShownText) + (hijri.isEmpty() ? "" : " - " + hijri.toStdString());
+  return FormatLongDate(today, TranslatedText) +
+         (hijri.isEmpty() ? "" : " - " + hijri.toStdString());
 }
 
 void CMainDlg::FitDateLine() {

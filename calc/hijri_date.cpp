@@ -53,8 +53,9 @@ const char* HijriMonthName(int32_t month) {
   return month >= 1 && month <= 12 ? kNames[month - 1] : "";
 }
 
-std::string FormatHijriDay(const HijriDay& date) {
-  return std::to_string(date.day) + " " + HijriMonthName(date.month) + " " +
+std::string FormatHijriDay(const HijriDay& date, const TranslateText& translate) {
+  const char* month = HijriMonthName(date.month);
+  return std::to_string(date.day) + " " + (translate ? translate("Hijri", month) : month) + " " +
          std::to_string(date.year);
 }
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "resources/shown_text.h"
+
 namespace kestrivane {
 
 enum class HijriCalendar { kNone, kUmmAlQura, kCivil };
@@ -28,8 +30,8 @@ HijriDay HijriFromDays(HijriCalendar calendar, int64_t days, int32_t adjustment 
 // the "Hijri" context; "" for any other month.
 const char* HijriMonthName(int32_t month);
 
-// "1 Ramadan 1445" with the English name.
-std::string FormatHijriDay(const HijriDay& date);
+// "1 Ramadan 1445": the month's name through `translate`, English without one.
+std::string FormatHijriDay(const HijriDay& date, const TranslateText& translate = {});
 // "1445-09-01".
 std::string FormatHijriIso(const HijriDay& date);
 

@@ -6,6 +6,7 @@
 #include "dialogs/context_help.h"
 #include "platform/data_exchange.h"
 #include "platform/dialog_builder.h"
+#include "platform/translations.h"
 
 namespace kestrivane {
 
@@ -13,10 +14,7 @@ QString HijriDateText(const HijriSettings& hijri, const CivilDay& day) {
   if (hijri.calendar == HijriCalendar::kNone) return {};
   const HijriDay date =
       HijriFromDays(hijri.calendar, DaysFromCivil(day.year, day.month, day.day), hijri.adjustment);
-  return QStringLiteral("%1 %2 %3")
-      .arg(date.day)
-      .arg(QCoreApplication::translate("Hijri", HijriMonthName(date.month)))
-      .arg(date.year);
+  return QString::fromStdString(FormatHijriDay(date, TranslatedText));
 }
 
 CHijriDlg::CHijriDlg(const HijriSettings& hijri, const CivilDay& today, QWidget* parent)

@@ -68,4 +68,8 @@ void InstallTranslations(QCoreApplication& application) {
   }
 }
 
+std::string TranslatedText(const char* context, const char* text) {
+  return QCoreApplication::translate(context, text).toStdString();
+}
+
 }  // namespace kestrivane

@@ -14,6 +14,7 @@
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "platform/painter_canvas.h"
+#include "platform/translations.h"
 #include "resources/dialog_template.h"
 #include "resources/menu_template.h"
 #include "timetable/timetable_print.h"
@@ -65,9 +66,7 @@ QFont CTimetableDlg::TimetableFont() {
 
 TimetableLanguage CTimetableDlg::ShownLanguage() {
   TimetableLanguage language;
-  language.translate = [](const char* context, const char* text) {
-    return QCoreApplication::translate(context, text).toStdString();
-  };
+  language.translate = TranslatedText;
   // Arabic letters come from another font than the fixed-pitch one.
   const QFontMetricsF metrics(TimetableFont());
   language.cells = [metrics](const std::string& heading) {

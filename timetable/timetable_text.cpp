@@ -150,10 +150,6 @@ std::string FormatTimetableText(const std::string& city, int16_t year, int16_t m
           HijriFromDays(hijri.calendar, DaysFromCivil(year, month, d.day), hijri.adjustment));
     }
   }
-  const auto hijriDate = [&](const HijriDay& date) {
-    return std::to_string(date.day) + " " + shown("Hijri", HijriMonthName(date.month)) + " " +
-           std::to_string(date.year);
-  };
 
   // Every line but the table's opens right to left in such a language, even
   // where its first word is a Latin name.
@@ -163,7 +159,8 @@ std::string FormatTimetableText(const std::string& city, int16_t year, int16_t m
                      FillPlaceholders(shown(kContext, kMonthOfYear),
                                       {shown("Date", MonthName(month)), std::to_string(year)});
   if (!hijriDays.empty()) {
-    text += " (" + hijriDate(hijriDays.front()) + " - " + hijriDate(hijriDays.back()) + ")";
+    text += " (" + FormatHijriDay(hijriDays.front(), language.translate) + " - " +
+            FormatHijriDay(hijriDays.back(), language.translate) + ")";
   }
   std::vector<ColumnTitle> titles = {{kDayColumn, 2, kDayTitle}};
   for (int prayer = Fajr; prayer <= Isha; ++prayer) {
