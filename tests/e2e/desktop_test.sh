@@ -105,6 +105,8 @@ windows() {
   done
 }
 visible() { [ -n "$(windows "$1")" ]; }
+# How many of the program's windows are mapped: a menu popped up is one more.
+program_windows() { xdotool search --onlyvisible --class kestrivane 2>/dev/null | wc -l; }
 hidden() { ! visible "$@"; }
 # press TITLE KEYS...: the window in front, then the keys, a quarter second
 # apart so that a menu opened by one is up for the next on a loaded machine.
@@ -169,7 +171,10 @@ start_mode() {
   # Preferences opened at once: the start-up minimize leaves the window and
   # its dialog where the user has them.
   start_program "$work/second"
-  wait_for 10 visible Kestrivane32 && press Kestrivane32 alt+o p
+  # P only once the Options menu is up: on a loaded machine Alt+O can take
+  # a while, and a P before it would go to the window instead.
+  wait_for 10 visible Kestrivane32 && popups=$(program_windows) && press Kestrivane32 alt+o &&
+    wait_for 3 test "$(program_windows)" -gt "$popups" && xdotool key p
   wait_for 5 visible Preferences || fail "Preferences did not open"
   sleep 3
   visible Preferences && visible Kestrivane32 ||
