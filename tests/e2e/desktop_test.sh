@@ -150,6 +150,19 @@ second_start() {
     grep -q "already running" "$work/second.log"
 }
 
+# faketime_env FAKETIME: sets $faketime to the variables that give the
+# program that clock. A sanitizer build accepts the preloaded library ahead
+# of its runtime.
+faketime_env() {
+  local preload
+  for preload in /usr/lib/*/faketime/libfaketimeMT.so.1 ""; do
+    [ -e "$preload" ] && break
+  done
+  [ -n "$preload" ] || skip "libfaketime is not installed (Debian package faketime)"
+  faketime=(LD_PRELOAD="$preload" FAKETIME="$1"
+    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0")
+}
+
 start_mode() {
   # The file the document writes for a new user: 145 bytes, Islamabad.
   local expected=0200000002000000000000000100000012000000120000000000000002000000020000000000000f00020000000000000f00020000000000000f00020000000000000f00020000000000000f00020000000000000f000000000000000000020000000949736c616d616261640850616b697374616e210028004e49000a0045260200000000000014400200000020022009
@@ -169,14 +182,17 @@ start_mode() {
   wait_for 5 test -e "$work/status"
 
   # Preferences opened at once: the start-up minimize leaves the window and
-  # its dialog where the user has them.
-  start_program "$work/second"
-  # P only once the Options menu is up: on a loaded machine Alt+O can take
-  # a while, and a P before it would go to the window instead.
+  # its dialog where the user has them. The program's clock runs at a quarter
+  # speed, so that its two seconds are eight here: a loaded machine still
+  # opens the dialog in time.
+  faketime_env "+0 x0.25"
+  start_program "$work/second" "${faketime[@]}"
+  # P only once the Options menu is up: before it, P would go to the window.
   wait_for 10 visible Kestrivane32 && popups=$(program_windows) && press Kestrivane32 alt+o &&
-    wait_for 3 test "$(program_windows)" -gt "$popups" && xdotool key p
+    wait_for 5 test "$(program_windows)" -gt "$popups" && xdotool key p
   wait_for 5 visible Preferences || fail "Preferences did not open"
-  sleep 3
+  # Past the start-up minimize, at eight seconds, with room to spare.
+  until [ "$(now_ms)" -ge $((started + 10000)) ]; do sleep 0.1; done
   visible Preferences && visible Kestrivane32 ||
     fail "the start-up minimize took the window or its dialog away"
   press Preferences Escape
@@ -201,11 +217,8 @@ late_tray_mode() {
 }
 
 alarm_mode() {
-  local messenger=$3 listener arrived user expected preload
-  for preload in /usr/lib/*/faketime/libfaketimeMT.so.1 ""; do
-    [ -e "$preload" ] && break
-  done
-  [ -n "$preload" ] || skip "libfaketime is not installed (Debian package faketime)"
+  local messenger=$3 listener arrived user expected
+  faketime_env "@2026-12-07 12:29:50"
 
   # Stands in for the colleague's messenger service.
   spawn "$messenger" listen --once --port 138 >"$work/listen.out" 2>"$work/listen.err"
@@ -223,9 +236,7 @@ alarm_mode() {
   # sound device must still deliver everything else.
   cp "$(dirname "$0")/../data/silence.wav" "$work/alarm/Azan.wav"
   # The clock starts at 12:29:50 and runs on; timers keep the real clock.
-  # A sanitizer build accepts the preloaded library ahead of its runtime.
-  clock=(LD_PRELOAD="$preload" FAKETIME="@2026-12-07 12:29:50" FAKETIME_DONT_FAKE_MONOTONIC=1
-    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0")
+  clock=("${faketime[@]}" FAKETIME_DONT_FAKE_MONOTONIC=1)
   start_program "$work/alarm" "${clock[@]}"
 
   message_or_end() { test -s "$work/listen.out" || ! running; }
