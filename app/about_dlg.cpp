@@ -1,9 +1,9 @@
 #include "app/about_dlg.h"
 
-#include <QCoreApplication>
 #include <QPushButton>
 
 #include "platform/dialog_builder.h"
+#include "platform/translations.h"
 #include "resources/dialog_template.h"
 
 namespace kestrivane {
@@ -22,8 +22,7 @@ CAboutDlg::CAboutDlg(std::string description, std::string version, std::string c
 }
 
 void CAboutDlg::DoDataExchange() {
-  SetControlText(this, IDC_ABOUT_DESCRIPTION,
-                 QCoreApplication::translate("Version", m_strDescription.c_str()).toStdString());
+  SetControlText(this, IDC_ABOUT_DESCRIPTION, TranslatedText("Version", m_strDescription.c_str()));
   SetControlText(this, IDC_ABOUT_COPYRIGHT, m_strCopyright);
   SetControlText(this, IDC_ABOUT_VERSION, m_strVersion);
 }

@@ -1,6 +1,5 @@
 #include "dialogs/location_edit_dlg.h"
 
-#include <QCoreApplication>
 #include <QDate>
 #include <QLabel>
 
@@ -8,6 +7,7 @@
 #include "dialogs/find_city_dlg.h"
 #include "platform/city_database.h"
 #include "platform/data_exchange.h"
+#include "platform/translations.h"
 #include "platform/zone_changes.h"
 #include "resources/shown_text.h"
 #include "settings/location.h"
@@ -127,7 +127,7 @@ QString CLocationEditDlg::ApplyCity(const City& city, const FittedZone& zone) {
   };
   const char* note = kNotes[static_cast<int>(zone.fit)];
   return QString::fromStdString(
-      FillShown(note, QCoreApplication::translate("CLocationEditDlg", note).toStdString(),
+      FillShown(note, TranslatedText("CLocationEditDlg", note),
                 {city.Shown().toStdString(), QString::number(zone.timeZone).toStdString()}));
 }
 

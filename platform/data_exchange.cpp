@@ -3,16 +3,17 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <charconv>
 #include <cmath>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 #include "platform/dialog_builder.h"
 #include "platform/message_box.h"
+#include "platform/translations.h"
 #include "resources/shown_text.h"
 
 namespace kestrivane {
@@ -60,6 +61,11 @@ QAbstractButton* ButtonAt(const QWidget* dialog, int id) {
   return qobject_cast<QAbstractButton*>(FindControl(dialog, id));
 }
 
+// `between` ("... between %1 and %2.") in the user's language.
+std::string RangeMessage(const char* between, std::string min, std::string max) {
+  return FillShown(between, TranslatedText("Message", between), {std::move(min), std::move(max)});
+}
+
 }  // namespace
 
 std::string FormatDouble(double value) {
@@ -71,17 +77,13 @@ std::string FormatDouble(double value) {
 }
 
 std::string IntRangeMessage(int64_t min, int64_t max) {
-  constexpr const char* kBetween =
-      KV_TRANSLATE_NOOP("Message", "Please enter an integer between %1 and %2.");
-  return FillShown(kBetween, QCoreApplication::translate("Message", kBetween).toStdString(),
-                   {std::to_string(min), std::to_string(max)});
+  return RangeMessage(KV_TRANSLATE_NOOP("Message", "Please enter an integer between %1 and %2."),
+                      std::to_string(min), std::to_string(max));
 }
 
 std::string DoubleRangeMessage(double min, double max) {
-  constexpr const char* kBetween =
-      KV_TRANSLATE_NOOP("Message", "Please enter a number between %1 and %2.");
-  return FillShown(kBetween, QCoreApplication::translate("Message", kBetween).toStdString(),
-                   {FormatDouble(min), FormatDouble(max)});
+  return RangeMessage(KV_TRANSLATE_NOOP("Message", "Please enter a number between %1 and %2."),
+                      FormatDouble(min), FormatDouble(max));
 }
 
 CDataExchange::CDataExchange(QWidget* dialog, bool saveAndValidate, bool quiet)
