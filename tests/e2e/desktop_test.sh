@@ -117,12 +117,21 @@ visible() { [ -n "$(windows "$1")" ]; }
 # How many of the program's windows are mapped: a menu popped up is one more.
 program_windows() { xdotool search --onlyvisible --class kestrivane 2>/dev/null | wc -l; }
 hidden() { ! visible "$@"; }
-# press TITLE KEYS...: the window in front, then the keys, a quarter second
-# apart so that a menu opened by one is up for the next on a loaded machine.
+# press TITLE KEYS...: the window in front, then the keys.
 press() {
   local w
   w=$(windows "$1" | tail -n 1) && [ -n "$w" ] &&
-    xdotool windowactivate --sync "$w" key --clearmodifiers --delay 250 "${@:2}" 2>/dev/null
+    xdotool windowactivate --sync "$w" key --clearmodifiers "${@:2}" 2>/dev/null
+}
+# options_command TITLE LETTER: that window's Options menu, then the command's
+# letter once the menu is up (before it, the letter would go to the window).
+options_command() {
+  local popups
+  popups=$(program_windows)
+  press "$1" alt+o || { fail "Alt+O could not be sent: $(xdotool getactivewindow getwindowname 2>&1)" && return 1; }
+  wait_for 5 test "$(program_windows)" -gt "$popups" ||
+    { fail "Alt+O opened no menu; active: $(xdotool getactivewindow getwindowname 2>&1)" && return 1; }
+  xdotool key "$2"
 }
 # The program's tray icon: one of its windows reparented into trayer's.
 tray_icon() {
@@ -197,13 +206,8 @@ start_mode() {
   faketime_env "+0 x0.25"
   start_program "$work/second" "${faketime[@]}"
   wait_for 10 visible Kestrivane32 || fail "the main window did not show again"
-  # P only once the Options menu is up: before it, P would go to the window.
-  popups=$(program_windows)
-  press Kestrivane32 alt+o || fail "Alt+O could not be sent: $(xdotool getactivewindow getwindowname 2>&1)"
-  wait_for 5 test "$(program_windows)" -gt "$popups" ||
-    fail "Alt+O opened no menu: $(program_windows) windows, $(xdotool getactivewindow getwindowname 2>&1) active"
-  xdotool key p
-  wait_for 5 visible Preferences || { fail "Preferences did not open" && show_log; }
+  options_command Kestrivane32 p && wait_for 5 visible Preferences ||
+    { fail "Preferences did not open" && show_log; }
   # Past the start-up minimize, at eight seconds, with room to spare.
   until [ "$(now_ms)" -ge $((started + 10000)) ]; do sleep 0.1; done
   visible Preferences && visible Kestrivane32 ||
@@ -290,8 +294,7 @@ alarm_mode() {
   running || fail "the program ended after the second starts"
 
   # Quit from the tray menu while Set Alarms is open.
-  press Kestrivane32 alt+o a
-  wait_for 5 visible "Set Alarms" || fail "Set Alarms did not open"
+  options_command Kestrivane32 a && wait_for 5 visible "Set Alarms" || fail "Set Alarms did not open"
   click_tray 3
   sleep 0.5
   xdotool key q
